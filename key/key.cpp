@@ -1,0 +1,239 @@
+#include "key.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// The double nearest to 1/97, bit pattern 0x3F851D07EAE2F815.
+constexpr double K = 0.010309278350515464;
+constexpr std::int32_t kModulus = 97;
+
+// 2^63 as a double: the first value beyond the signed 64-bit range.
+constexpr double kTwoTo63 = 9223372036854775808.0;
+
+// Significant digits kept before the rest only counts as "something non-zero
+// follows".  Any halfway point between two doubles has at most 767 of them.
+constexpr int kMaxDigits = 800;
+// Decimal exponents beyond this overflow or underflow every double anyway.
+constexpr std::int32_t kExponentCap = 100000;
+
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Two's-complement reading of 32 bits, without relying on an
+// implementation-defined narrowing conversion.
+std::int32_t ToSigned32(std::uint32_t bits) {
+    if (bits <= 0x7FFFFFFFu) {
+        return static_cast<std::int32_t>(bits);
+    }
+    return static_cast<std::int32_t>(bits - 0x80000000u) - 0x7FFFFFFF - 1;
+}
+
+// The low 32 bits of x truncated toward zero to a signed 64-bit integer.
+// Values outside that range (infinities and NaN included) give -2^63, as the
+// processor's conversion does, and so contribute 0.
+std::int32_t TruncateToLow32(double x) {
+    if (!(x >= -kTwoTo63 && x < kTwoTo63)) {
+        return 0;
+    }
+    const auto whole = static_cast<std::int64_t>(x);
+    return ToSigned32(static_cast<std::uint32_t>(static_cast<std::uint64_t>(whole)));
+}
+
+double ConvertDigits(const char* digits, std::size_t count, std::int32_t exponent);
+
+// Writes the decimal digits of magnitude, most significant first, and
+// returns the end of what it wrote.
+char* WriteDigits(char* out, std::uint32_t magnitude) {
+    char reversed[10];
+    int count = 0;
+    do {
+        reversed[count++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    while (count > 0) {
+        *out++ = reversed[--count];
+    }
+    return out;
+}
+
+// A validated number: its significant digits and where the point stands.
+struct Decimal {
+    bool negative;
+    char digits[kMaxDigits + 2]; // significant digits, no leading zeros
+    int count;                   // digits in use (including a sticky '1')
+    std::int64_t exponent;       // value = digits * 10^exponent
+};
+
+// Scans one number at the start of text; false when there is none.
+bool ScanNumber(const char* text, Decimal& number) {
+    const char* p = text;
+    while (IsSpace(*p)) {
+        ++p;
+    }
+    number.negative = false;
+    if (*p == '+' || *p == '-') {
+        number.negative = (*p == '-');
+        ++p;
+    }
+    number.count = 0;
+    number.exponent = 0;
+    bool anyDigit = false;
+    bool truncated = false;
+    bool inFraction = false;
+    for (;; ++p) {
+        if (*p == '.' && !inFraction) {
+            inFraction = true;
+            continue;
+        }
+        if (!IsDigit(*p)) {
+            break;
+        }
+        anyDigit = true;
+        if (*p == '0' && number.count == 0) {
+            if (inFraction) {
+                --number.exponent;
+            }
+            continue;
+        }
+        if (number.count < kMaxDigits) {
+            number.digits[number.count++] = *p;
+            if (inFraction) {
+                --number.exponent;
+            }
+        } else {
+            truncated = truncated || *p != '0';
+            if (!inFraction) {
+                ++number.exponent;
+            }
+        }
+    }
+    if (!anyDigit) {
+        return false;
+    }
+    if (truncated) {
+        // A sticky digit below the kept ones: the true value lies strictly
+        // above the kept digits, and still on the same side of every
+        // halfway point between doubles.
+        number.digits[number.count++] = '1';
+        --number.exponent;
+    } else {
+        while (number.count > 0 && number.digits[number.count - 1] == '0') {
+            --number.count; // trailing zeros only scale: keep the fast path open
+            ++number.exponent;
+        }
+    }
+    if (*p == 'e' || *p == 'E') {
+        const char* q = p + 1;
+        bool negativeExponent = false;
+        if (*q == '+' || *q == '-') {
+            negativeExponent = (*q == '-');
+            ++q;
+        }
+        std::int64_t value = 0;
+        for (; IsDigit(*q); ++q) {
+            if (value < kExponentCap * 10LL) {
+                value = value * 10 + (*q - '0');
+            }
+        }
+        number.exponent += negativeExponent ? -value : value;
+    }
+    return true;
+}
+
+// Powers of ten that a double holds exactly.
+constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr int kMaxExactPower = 22;
+constexpr int kMaxExactDigits = 15; // any 15-digit integer is exact in a double
+
+// The nearest double to the decimal, round half to even.
+double ToDouble(const Decimal& number) {
+    double magnitude = 0.0;
+    if (number.count > 0) {
+        if (number.count <= kMaxExactDigits && number.exponent >= -kMaxExactPower &&
+            number.exponent <= kMaxExactPower) {
+            // Both operands are exact, so one IEEE operation rounds once.
+            std::int64_t whole = 0;
+            for (int i = 0; i < number.count; ++i) {
+                whole = whole * 10 + (number.digits[i] - '0');
+            }
+            const auto mantissa = static_cast<double>(whole);
+            magnitude = number.exponent >= 0 ? mantissa * kExactPowers[number.exponent]
+                                             : mantissa / kExactPowers[-number.exponent];
+        } else {
+            std::int64_t exponent = number.exponent;
+            if (exponent > kExponentCap) {
+                exponent = kExponentCap;
+            } else if (exponent < -kExponentCap) {
+                exponent = -kExponentCap;
+            }
+            magnitude = ConvertDigits(number.digits, static_cast<std::size_t>(number.count),
+                                      static_cast<std::int32_t>(exponent));
+        }
+    }
+    return number.negative ? -magnitude : magnitude;
+}
+
+// The slow path: digits * 10^exponent handed to the runtime's correctly
+// rounded conversion, as plain digits and an exponent only, so that no
+// runtime's idea of "inf", hex or locale can come into it.
+double ConvertDigits(const char* digits, std::size_t count, std::int32_t exponent) {
+    char text[kMaxDigits + 16];
+    std::memcpy(text, digits, count);
+    char* p = text + count;
+    *p++ = 'e';
+    std::uint32_t magnitude = 0;
+    if (exponent < 0) {
+        *p++ = '-';
+        magnitude = 0u - static_cast<std::uint32_t>(exponent);
+    } else {
+        magnitude = static_cast<std::uint32_t>(exponent);
+    }
+    *WriteDigits(p, magnitude) = '\0';
+#ifdef __MINGW32__
+    // The C runtime's own strtod is not correctly rounded on every Windows;
+    // MinGW-w64's is.
+    return __mingw_strtod(text, nullptr);
+#else
+    return std::strtod(text, nullptr);
+#endif
+}
+
+} // namespace
+
+KeyResult ComputeKey(const char* entry) {
+    Decimal number;
+    double n = 0.0;
+    if (ScanNumber(entry, number)) {
+        n = ToDouble(number);
+    }
+    if (n == 0.0) {
+        return KeyResult{false, 0};
+    }
+    const double quotient = n * K;
+    const std::int32_t q = TruncateToLow32(quotient);
+    const std::int32_t p = ToSigned32(static_cast<std::uint32_t>(kModulus) * static_cast<std::uint32_t>(q));
+    const double difference = n - static_cast<double>(p);
+    const std::int32_t r = TruncateToLow32(difference);
+    const std::int32_t key = ToSigned32(static_cast<std::uint32_t>(kModulus) - static_cast<std::uint32_t>(r));
+    return KeyResult{true, key};
+}
+
+KeyText FormatKeyText(std::int32_t key) {
+    KeyText text{};
+    char* p = text.chars;
+    // The magnitude as unsigned, so that -2^31 has one too.
+    std::uint32_t magnitude = static_cast<std::uint32_t>(key);
+    if (key < 0) {
+        *p++ = '-';
+        magnitude = 0u - magnitude;
+    }
+    *WriteDigits(p, magnitude) = '\0';
+    return text;
+}

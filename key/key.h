@@ -1,0 +1,28 @@
+// The control key of a French social-security number, computed from the text
+// of the entry field.  Pure code: no window, no global state, no <windows.h>.
+#ifndef TERVALO_KEY_KEY_H
+#define TERVALO_KEY_KEY_H
+
+#include <cstdint>
+
+struct KeyResult {
+    bool has_key;     // false: the entry holds no usable number, show nothing
+    std::int32_t key; // meaningful only when has_key is true
+};
+
+// Longest key text: a minus sign and ten digits, plus the NUL.
+constexpr int kKeyTextSize = 12;
+
+struct KeyText {
+    char chars[kKeyTextSize];
+};
+
+// Reads the number at the start of the entry as "%lf" would (white space,
+// sign, digits, point, exponent; no "inf", no hex, no decimal comma) and
+// derives the key with the program's double and 32-bit steps.
+KeyResult ComputeKey(const char* entry);
+
+// Signed decimal text of a key: "-" for negative values, no leading zeros.
+KeyText FormatKeyText(std::int32_t key);
+
+#endif
