@@ -1,0 +1,16 @@
+# tervalo.exe: the Windows program.
+enable_language(RC)
+
+add_executable(tervalo WIN32
+  app/main.cpp app/about.cpp app/runtime.cpp
+  key/form.cpp
+  look/look.cpp
+  res/tervalo.rc)
+target_include_directories(tervalo PRIVATE app key look res)
+target_link_libraries(tervalo PRIVATE tervalo_key)
+target_compile_options(tervalo PRIVATE ${TERVALO_WARNINGS} -fno-exceptions -fno-rtti
+  -ffunction-sections -fdata-sections)
+# Static, so that a clean Windows needs no MinGW DLL; stripped, and with no
+# time stamp, so that two builds of the same sources are the same file.
+target_link_options(tervalo PRIVATE -static -s -Wl,--gc-sections -Wl,--no-insert-timestamp)
+set_property(SOURCE res/tervalo.rc APPEND PROPERTY OBJECT_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/res/tervalo.ico)
