@@ -1,0 +1,347 @@
+#include "driver.h"
+
+#include <cstdio>
+
+std::string ProgramPath;
+std::string ArtefactDir;
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (condition()) {
+            return true;
+        }
+        if (GetTickCount64() >= deadline) {
+            return false;
+        }
+        Sleep(10);
+    }
+}
+
+namespace {
+
+struct WindowSearch {
+    DWORD processId;
+    const char* className;
+    HWND found;
+};
+
+BOOL CALLBACK FindProgramWindow(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<WindowSearch*>(data);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (processId == search->processId && ClassName(window) == search->className) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindProcessWindow(DWORD processId, const char* className) {
+    WindowSearch search{processId, className, nullptr};
+    EnumWindows(FindProgramWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void SendKey(WORD vk, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof input);
+}
+
+// Mouse input carries its own absolute position: SetCursorPos followed at
+// once by a button event can reach Wine's server after the button event.
+void SendMouse(POINT point, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(point.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(point.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+    SendInput(1, &input, sizeof input);
+}
+
+} // namespace
+
+bool StartProgram(Program& program) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::string commandLine = "\"" + ProgramPath + "\"";
+    if (!CreateProcessA(ProgramPath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &program.process)) {
+        return false;
+    }
+    const DWORD processId = program.process.dwProcessId;
+    if (!WaitUntil([&] { return (program.window = FindProcessWindow(processId, "TERVALO")) != nullptr; })) {
+        return false;
+    }
+    WaitForIdle(program);
+    return true;
+}
+
+DWORD WaitForExit(const Program& program, DWORD timeoutMs) {
+    WaitForSingleObject(program.process.hProcess, timeoutMs);
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(program.process.hProcess, &code);
+    return code;
+}
+
+void EndProgram(Program& program) {
+    if (program.process.hProcess == nullptr) {
+        return;
+    }
+    if (WaitForSingleObject(program.process.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(program.process.hProcess, 99);
+        WaitForSingleObject(program.process.hProcess, kDeadlineMs);
+    }
+    CloseHandle(program.process.hThread);
+    CloseHandle(program.process.hProcess);
+    program = Program{};
+}
+
+void WaitForIdle(const Program& program) {
+    // A sent message is handled only when the thread reads its queue, after
+    // the input already there; the idle wait covers what is left.
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(program.window, WM_NULL, 0, 0, SMTO_NORMAL, kDeadlineMs, &result);
+    WaitForInputIdle(program.process.hProcess, kDeadlineMs);
+    SendMessageTimeoutA(program.window, WM_NULL, 0, 0, SMTO_NORMAL, kDeadlineMs, &result);
+}
+
+std::string WindowText(HWND window) {
+    char text[1024] = {};
+    const LRESULT length =
+        SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return std::string(text, static_cast<std::size_t>(length));
+}
+
+std::string ClassName(HWND window) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+RECT ClientRectOnScreen(HWND window) {
+    RECT rect{};
+    GetClientRect(window, &rect);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+RECT RectInParent(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+HWND FocusOf(const Program& program) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(program.process.dwThreadId, &info);
+    return info.hwndFocus;
+}
+
+HWND CaptureOf(const Program& program) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(program.process.dwThreadId, &info);
+    return info.hwndCapture;
+}
+
+HWND FindAboutBox(const Program& program) {
+    return FindProcessWindow(program.process.dwProcessId, "#32770");
+}
+
+std::vector<HWND> Children(HWND parent) {
+    std::vector<HWND> children;
+    // Z order: the first child created stays at the top, so walking down
+    // the order gives the order of creation.
+    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        children.push_back(child);
+    }
+    return children;
+}
+
+bool BringToFront(HWND window) {
+    return WaitUntil([&] {
+        if (GetForegroundWindow() != window) {
+            SetForegroundWindow(window);
+        }
+        return GetForegroundWindow() == window;
+    });
+}
+
+void PressKey(WORD vk) {
+    SendKey(vk, false);
+    SendKey(vk, true);
+}
+
+void PressKeyWithModifiers(WORD vk, bool alt, bool shift) {
+    if (alt) {
+        SendKey(VK_MENU, false);
+    }
+    if (shift) {
+        SendKey(VK_SHIFT, false);
+    }
+    PressKey(vk);
+    if (shift) {
+        SendKey(VK_SHIFT, true);
+    }
+    if (alt) {
+        SendKey(VK_MENU, true);
+    }
+}
+
+void TypeCharacter(char character, bool alt) {
+    const SHORT scan = VkKeyScanA(character);
+    PressKeyWithModifiers(static_cast<WORD>(scan & 0xFF), alt, (scan & 0x100) != 0);
+}
+
+void TypeText(const std::string& text) {
+    for (char character : text) {
+        TypeCharacter(character);
+    }
+}
+
+void TapAlt() { PressKey(VK_MENU); }
+
+void MouseDownAt(POINT point) { SendMouse(point, MOUSEEVENTF_LEFTDOWN); }
+
+void MouseUp() {
+    POINT point{};
+    GetCursorPos(&point);
+    SendMouse(point, MOUSEEVENTF_LEFTUP);
+}
+
+void ClickAt(POINT point) {
+    MouseDownAt(point);
+    MouseUp();
+}
+
+bool ClickButton(const Program& program, HWND button) {
+    // Two clicks on one spot within the double-click time make a double
+    // click, which an owner-drawn button reports without being pressed:
+    // every other click lands a little to the side.
+    static bool aside = false;
+    aside = !aside;
+    POINT point = CentreOnScreen(button);
+    point.x += aside ? 2 * GetSystemMetrics(SM_CXDOUBLECLK) : 0;
+    MouseDownAt(point);
+    const bool pressed = WaitUntil([&] { return CaptureOf(program) == button; });
+    MouseUp();
+    const bool released = WaitUntil([&] { return CaptureOf(program) != button; });
+    WaitForIdle(program); // the release's handler has returned
+    return pressed && released;
+}
+
+POINT CentreOnScreen(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+COLORREF Capture::At(int x, int y) const {
+    const int width = area.right - area.left;
+    const std::uint32_t pixel =
+        pixels[static_cast<std::size_t>((y - area.top) * width + (x - area.left))];
+    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+
+Capture CaptureScreen(const RECT& area) {
+    Capture capture;
+    capture.area = area;
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    capture.pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    GdiFlush();
+    std::copy_n(static_cast<const std::uint32_t*>(bits), capture.pixels.size(), capture.pixels.begin());
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return capture;
+}
+
+bool WaitForPixels(const RECT& area, Capture& capture, const std::function<bool(const Capture&)>& check,
+                   DWORD timeoutMs) {
+    return WaitUntil(
+        [&] {
+            capture = CaptureScreen(area);
+            return check(capture);
+        },
+        timeoutMs);
+}
+
+int CountColour(const Capture& capture, const RECT& rect, COLORREF colour) {
+    int count = 0;
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        for (int x = rect.left; x < rect.right; ++x) {
+            count += capture.At(x, y) == colour ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+void SaveScreenshot(const Capture& capture, const char* name) {
+    if (ArtefactDir.empty()) {
+        return;
+    }
+    CreateDirectoryA(ArtefactDir.c_str(), nullptr);
+    const int width = capture.area.right - capture.area.left;
+    const int height = capture.area.bottom - capture.area.top;
+    const int rowBytes = (width * 3 + 3) & ~3;
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER header{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof header;
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(rowBytes * height);
+    header.biSize = sizeof header;
+    header.biWidth = width;
+    header.biHeight = height; // bottom up
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    const std::string path = ArtefactDir + "\\" + name;
+    FILE* out = std::fopen(path.c_str(), "wb");
+    if (out == nullptr) {
+        return;
+    }
+    std::fwrite(&file, sizeof file, 1, out);
+    std::fwrite(&header, sizeof header, 1, out);
+    std::vector<unsigned char> row(static_cast<std::size_t>(rowBytes), 0);
+    for (int y = height - 1; y >= 0; --y) {
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t pixel = capture.pixels[static_cast<std::size_t>(y * width + x)];
+            row[static_cast<std::size_t>(x * 3)] = static_cast<unsigned char>(pixel & 0xFF);
+            row[static_cast<std::size_t>(x * 3 + 1)] = static_cast<unsigned char>((pixel >> 8) & 0xFF);
+            row[static_cast<std::size_t>(x * 3 + 2)] = static_cast<unsigned char>((pixel >> 16) & 0xFF);
+        }
+        std::fwrite(row.data(), row.size(), 1, out);
+    }
+    std::fclose(out);
+}
+
+std::string Hex(const std::string& bytes) {
+    std::string text;
+    for (unsigned char octet : bytes) {
+        char pair[4];
+        std::snprintf(pair, sizeof pair, "%02X ", octet);
+        text += pair;
+    }
+    return text;
+}

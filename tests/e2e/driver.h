@@ -1,0 +1,90 @@
+// Drives the real tervalo.exe from another process, as a user would: starts
+// it, finds its windows, types and clicks with real input, and reads the
+// screen's pixels.
+#ifndef TERVALO_TESTS_E2E_DRIVER_H
+#define TERVALO_TESTS_E2E_DRIVER_H
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+// Set from the command line by the driver's main.
+extern std::string ProgramPath; // Windows path of tervalo.exe
+extern std::string ArtefactDir; // where screenshots go (Windows path), may be empty
+
+constexpr DWORD kDeadlineMs = 10000;
+
+struct Program {
+    PROCESS_INFORMATION process{};
+    HWND window = nullptr;
+};
+
+// Starts the program and waits for its main window; false on time-out.
+bool StartProgram(Program& program);
+// The exit code once the process has ended, or STILL_ACTIVE after the wait.
+DWORD WaitForExit(const Program& program, DWORD timeoutMs = kDeadlineMs);
+// Ends the process if it still runs and releases the handles.
+void EndProgram(Program& program);
+
+// Polls the condition every 10 ms until it holds or the time runs out.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kDeadlineMs);
+// Waits until the program's thread has handled everything sent or typed so
+// far and sits idle in its message loop.
+void WaitForIdle(const Program& program);
+
+std::string WindowText(HWND window); // by WM_GETTEXT: works across processes
+std::string ClassName(HWND window);
+RECT ClientRectOnScreen(HWND window);
+// The window's rectangle in its parent's client coordinates.
+RECT RectInParent(HWND window);
+// The window that has the keyboard focus in the program's UI thread.
+HWND FocusOf(const Program& program);
+HWND CaptureOf(const Program& program);
+// The program's About box, if one is open.
+HWND FindAboutBox(const Program& program);
+// The child windows in creation order.
+std::vector<HWND> Children(HWND parent);
+
+bool BringToFront(HWND window);
+
+// Real keystrokes, to the foreground window.
+void PressKey(WORD vk);
+void PressKeyWithModifiers(WORD vk, bool alt, bool shift);
+// Types the character as the keys that make it on the keyboard (ASCII).
+void TypeCharacter(char character, bool alt = false);
+void TypeText(const std::string& text);
+// Alt pressed and released on its own, which opens the menu bar.
+void TapAlt();
+
+// Real mouse input at screen coordinates.
+void MouseDownAt(POINT point);
+void MouseUp();
+void ClickAt(POINT point);
+// Clicks the button and returns once the program has handled the click:
+// the button holds the mouse capture from the press to the end of its
+// release, where it sends its command.
+bool ClickButton(const Program& program, HWND button);
+POINT CentreOnScreen(HWND window);
+
+// A copy of part of the screen, read from the display itself.
+struct Capture {
+    RECT area{};
+    std::vector<std::uint32_t> pixels; // 0x00RRGGBB, row by row
+    COLORREF At(int x, int y) const;   // screen coordinates
+};
+Capture CaptureScreen(const RECT& area);
+// Keeps taking captures until the check passes or the time runs out; the
+// last capture is left in capture.
+bool WaitForPixels(const RECT& area, Capture& capture, const std::function<bool(const Capture&)>& check,
+                   DWORD timeoutMs = kDeadlineMs);
+// Counts the pixels of exactly this colour within rect (screen coordinates).
+int CountColour(const Capture& capture, const RECT& rect, COLORREF colour);
+// Writes the capture as a 24-bit BMP into ArtefactDir; does nothing without one.
+void SaveScreenshot(const Capture& capture, const char* name);
+
+std::string Hex(const std::string& bytes);
+
+#endif

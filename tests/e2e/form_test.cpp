@@ -1,0 +1,355 @@
+// The entry form as a user meets it: its controls, the coloured buttons,
+// CALCUL, EFFACER and QUITTER, typed and clicked for real.
+#include "program_test.h"
+
+#include "key.h"
+
+#include <cstdint>
+
+namespace {
+
+constexpr int kCalc = 112;
+constexpr int kClear = 113;
+constexpr int kQuit = 111;
+constexpr int kPrompt = 114;
+constexpr int kEntry = 115;
+constexpr int kKeyLabel = 116;
+constexpr int kKey = 117;
+
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kGreen = RGB(0, 200, 0);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+class FormTest : public ProgramTest {
+protected:
+    std::string EntryText() { return WindowText(Control(kEntry)); }
+    std::string KeyText() { return WindowText(Control(kKey)); }
+
+    // Clicks a button with the mouse and waits until the click is handled.
+    void Click(int id) { ASSERT_TRUE(ClickButton(program, Control(id))) << "button " << id << " not clicked"; }
+    // Types into the entry field, which has the focus, and waits until the
+    // text is there.
+    void Type(const std::string& text) {
+        const std::string before = EntryText();
+        TypeText(text);
+        ASSERT_TRUE(WaitUntil([&] { return EntryText().size() >= before.size() + text.size(); }))
+            << "typed \"" << text << "\", the entry field holds \"" << EntryText() << "\"";
+    }
+    // What a user does for one number: empty the field, type, click CALCUL.
+    void TypeAndCalculate(const std::string& text) {
+        SendMessageA(Control(kEntry), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+        Type(text);
+        Click(kCalc);
+    }
+    // The same at message level: any bytes, and fast.
+    void SetAndCalculate(const std::string& text) {
+        SendMessageA(Control(kEntry), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        SendMessageA(window, WM_COMMAND, MAKEWPARAM(kCalc, BN_CLICKED), reinterpret_cast<LPARAM>(Control(kCalc)));
+    }
+};
+
+TEST_F(FormTest, SevenControlsWithTheirClassesTextsIdsPlacesAndStyles) {
+    const struct {
+        const char* className;
+        const char* text;
+        int id;
+        RECT rect;
+        DWORD style;
+        DWORD exStyle;
+    } expected[] = {
+        {"Button", "CALCUL", kCalc, {250, 100, 350, 130}, 0x5040200B, WS_EX_CLIENTEDGE},
+        {"Button", "EFFACER", kClear, {120, 60, 220, 90}, 0x5040200B, WS_EX_CLIENTEDGE},
+        {"Button", "QUITTER", kQuit, {380, 60, 480, 90}, 0x5040200B, WS_EX_CLIENTEDGE},
+        {"Static", " ENTRER LE N\xB0 de SS :  \r\n ( 13 Chiffres )  ", kPrompt, {10, 150, 170, 190}, 0x50000001, 0},
+        {"Edit", "", kEntry, {190, 150, 390, 172}, 0x50000001, WS_EX_CLIENTEDGE},
+        {"Static", " CL\xC9: ", kKeyLabel, {450, 150, 500, 172}, 0x50000001, 0},
+        {"Edit", "", kKey, {520, 150, 570, 172}, 0x58000001, WS_EX_CLIENTEDGE},
+    };
+    const std::vector<HWND> controls = Children(window);
+    ASSERT_EQ(controls.size(), std::size(expected));
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const auto& e = expected[i];
+        SCOPED_TRACE("control " + std::to_string(i + 1) + " " + e.className + " " + std::to_string(e.id));
+        EXPECT_EQ(ClassName(controls[i]), e.className);
+        EXPECT_EQ(Hex(WindowText(controls[i])), Hex(e.text));
+        EXPECT_EQ(GetDlgCtrlID(controls[i]), e.id);
+        const RECT rect = RectInParent(controls[i]);
+        EXPECT_TRUE(EqualRect(&rect, &e.rect)) << "got " << rect.left << "," << rect.top << " " << rect.right << ","
+                                               << rect.bottom;
+        EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(controls[i], GWL_STYLE)), e.style)
+            << std::hex << "style 0x" << GetWindowLongA(controls[i], GWL_STYLE);
+        // The system adds WS_EX_WINDOWEDGE to windows with WS_DLGFRAME.
+        const DWORD edge = (e.style & WS_DLGFRAME) != 0 ? WS_EX_WINDOWEDGE : 0;
+        EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(controls[i], GWL_EXSTYLE)), e.exStyle | edge)
+            << std::hex << "extended style 0x" << GetWindowLongA(controls[i], GWL_EXSTYLE);
+    }
+    EXPECT_EQ(FocusOf(program), Control(kEntry)) << "the entry field has not the focus";
+}
+
+// The height of the text drawn in the window: the rows holding pixels that
+// differ from the colour at the window's top-left corner.
+int TextHeight(HWND control) {
+    const RECT area = ClientRectOnScreen(control);
+    const Capture capture = CaptureScreen(area);
+    const COLORREF background = capture.At(area.left + 1, area.top + 1);
+    int top = area.bottom;
+    int bottom = area.top;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            if (capture.At(x, y) != background) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y + 1);
+            }
+        }
+    }
+    return std::max(0, bottom - top);
+}
+
+TEST_F(FormTest, EditFieldsShowTheLargeEntryFont) {
+    // Wine answers WM_GETFONT across processes with 0 whatever the font, so
+    // the fonts are measured on the screen: "8" in 18-pixel bold Arial is
+    // taller than in the system font, which the labels keep.
+    for (const int id : {kEntry, kKey, kKeyLabel}) {
+        SendMessageA(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("88"));
+    }
+    int entry = 0;
+    int key = 0;
+    int label = 0;
+    EXPECT_TRUE(WaitUntil([&] {
+        entry = TextHeight(Control(kEntry));
+        key = TextHeight(Control(kKey));
+        label = TextHeight(Control(kKeyLabel));
+        return entry > 0 && key > 0 && label > 0 && entry == key && entry > label;
+    })) << "digit heights: entry field " << entry << ", key field " << key << ", label " << label;
+    EXPECT_GE(entry, 11) << "digits of an 18-pixel cell stand at least 11 pixels high";
+}
+
+// The button's pixels: its fill, its label and its edge.
+struct ButtonLook {
+    int fill;
+    int white;
+    int black;
+    COLORREF topLeft;
+    COLORREF bottomRight;
+};
+
+ButtonLook LookOf(const Capture& capture, const RECT& client, COLORREF fill) {
+    RECT inner = client;
+    InflateRect(&inner, -2, -2);
+    return ButtonLook{CountColour(capture, inner, fill), CountColour(capture, inner, kWhite),
+                      CountColour(capture, inner, kBlack), capture.At(client.left, client.top),
+                      capture.At(client.right - 1, client.bottom - 1)};
+}
+
+TEST_F(FormTest, ButtonsAreFilledWithWhiteLabelsAndRaisedEdges) {
+    const struct {
+        int id;
+        COLORREF fill;
+    } buttons[] = {{kCalc, kBlue}, {kClear, kGreen}, {kQuit, kRed}};
+    for (const auto& button : buttons) {
+        SCOPED_TRACE("button " + std::to_string(button.id));
+        const RECT client = ClientRectOnScreen(Control(button.id));
+        const int area = (client.right - client.left - 4) * (client.bottom - client.top - 4);
+        Capture capture;
+        const bool painted = WaitForPixels(client, capture, [&](const Capture& c) {
+            const ButtonLook look = LookOf(c, client, button.fill);
+            return look.fill > area / 2 && look.white > 20;
+        });
+        const ButtonLook look = LookOf(capture, client, button.fill);
+        EXPECT_TRUE(painted) << look.fill << " fill and " << look.white << " white pixels of " << area;
+        EXPECT_EQ(look.black, 0) << "black in an unpressed label";
+        // EDGE_RAISED: light above and left, the darkest shadow below and right.
+        EXPECT_EQ(look.topLeft, GetSysColor(COLOR_3DLIGHT));
+        EXPECT_EQ(look.bottomRight, GetSysColor(COLOR_3DDKSHADOW));
+    }
+}
+
+TEST_F(FormTest, PressedButtonShowsABlackLabelAndASunkenEdge) {
+    const RECT client = ClientRectOnScreen(Control(kCalc));
+    Capture capture;
+    // The mouse held down on CALCUL.
+    Focus();
+    MouseDownAt(CentreOnScreen(Control(kCalc)));
+    bool sunk = WaitForPixels(client, capture, [&](const Capture& c) {
+        const ButtonLook look = LookOf(c, client, kBlue);
+        return look.black > 20 && look.white == 0;
+    });
+    ButtonLook look = LookOf(capture, client, kBlue);
+    SaveScreenshot(capture, "calcul-pressed.bmp");
+    MouseUp();
+    EXPECT_TRUE(sunk) << look.black << " black and " << look.white << " white label pixels while held down";
+    EXPECT_EQ(look.topLeft, GetSysColor(COLOR_3DSHADOW)) << "edge not sunken";
+    EXPECT_EQ(look.bottomRight, GetSysColor(COLOR_3DHILIGHT)) << "edge not sunken";
+
+    // Released: white and raised again.
+    EXPECT_TRUE(WaitForPixels(client, capture, [&](const Capture& c) {
+        return LookOf(c, client, kBlue).white > 20 && LookOf(c, client, kBlue).black == 0;
+    })) << "the label did not turn white again";
+
+    // The pushed state set by message paints the same way, here on QUITTER
+    // (a click would end the program).
+    const RECT quit = ClientRectOnScreen(Control(kQuit));
+    SendMessageA(Control(kQuit), BM_SETSTATE, TRUE, 0);
+    sunk = WaitForPixels(quit, capture, [&](const Capture& c) { return LookOf(c, quit, kRed).black > 20; });
+    look = LookOf(capture, quit, kRed);
+    EXPECT_TRUE(sunk) << "QUITTER pushed: " << look.black << " black pixels";
+    EXPECT_EQ(look.topLeft, GetSysColor(COLOR_3DSHADOW));
+    SendMessageA(Control(kQuit), BM_SETSTATE, FALSE, 0);
+}
+
+TEST_F(FormTest, CalculShowsTheKeyOfTheTypedNumber) {
+    Focus();
+    Type("1234567890123");
+    Click(kCalc);
+    EXPECT_EQ(KeyText(), "11");
+    EXPECT_EQ(EntryText(), "1234567890123");
+    EXPECT_EQ(FocusOf(program), Control(kEntry)) << "the focus did not return to the entry field";
+
+    // Fifteen digits are cut to their first thirteen.
+    TypeAndCalculate("123456789012345");
+    EXPECT_EQ(EntryText(), "1234567890123");
+    EXPECT_EQ(KeyText(), "11");
+
+    // A run of entries, each with its own key.
+    const struct {
+        const char* entry;
+        const char* key;
+    } run[] = {{"97", "97"}, {"96", "1"}, {"1", "96"}, {"2940000000000", "47"}, {"-5", "102"},
+               {"12.5", "85"}, {"1e30", "97"}, {"  42", "55"}, {"1 85 05 78 00", "96"}};
+    for (const auto& entry : run) {
+        TypeAndCalculate(entry.entry);
+        EXPECT_EQ(KeyText(), entry.key) << "entry \"" << entry.entry << "\"";
+    }
+}
+
+TEST_F(FormTest, EntryWithoutANumberLeavesTheKeyAsItWas) {
+    Focus();
+    Click(kCalc); // empty entry, empty key field
+    EXPECT_EQ(KeyText(), "");
+    EXPECT_EQ(FocusOf(program), Control(kEntry));
+
+    TypeAndCalculate("1234567890123");
+    ASSERT_EQ(KeyText(), "11");
+    for (const char* entry : {"abc", "0000000000000", "-0", "inf", "0x10", "."}) {
+        TypeAndCalculate(entry);
+        EXPECT_EQ(KeyText(), "11") << "entry \"" << entry << "\"";
+        EXPECT_EQ(FocusOf(program), Control(kEntry)) << "entry \"" << entry << "\"";
+    }
+}
+
+TEST_F(FormTest, EffacerBlanksBothFieldsAndANumberTypedInFrontIsRead) {
+    Focus();
+    TypeAndCalculate("1234567890123");
+    Click(kClear);
+    EXPECT_EQ(EntryText(), std::string(13, ' '));
+    EXPECT_EQ(KeyText(), std::string(2, ' '));
+    EXPECT_EQ(FocusOf(program), Control(kEntry));
+
+    Type("42");
+    EXPECT_EQ(EntryText(), "42" + std::string(13, ' '));
+    Click(kCalc);
+    EXPECT_EQ(KeyText(), "55");
+    EXPECT_EQ(EntryText(), "42" + std::string(11, ' ')) << "cut to 13 characters";
+}
+
+TEST_F(FormTest, QuitterEndsWithCodeZero) {
+    Focus();
+    ClickAt(CentreOnScreen(Control(kQuit)));
+    EXPECT_EQ(ExitCode(), 0u);
+}
+
+TEST_F(FormTest, ResizingMovesAndScalesNothing) {
+    std::vector<RECT> before;
+    for (HWND control : Children(window)) {
+        before.push_back(RectInParent(control));
+    }
+    for (const SIZE size : {SIZE{400, 200}, SIZE{1500, 900}, SIZE{960, 360}}) {
+        SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        WaitForIdle(program);
+        const std::vector<HWND> controls = Children(window);
+        ASSERT_EQ(controls.size(), before.size());
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            const RECT rect = RectInParent(controls[i]);
+            EXPECT_TRUE(EqualRect(&rect, &before[i])) << "control " << i + 1 << " at " << size.cx << "x" << size.cy;
+        }
+    }
+}
+
+TEST_F(FormTest, AcceleratorsGoToTheWindowTheKeystrokeIsFor) {
+    Focus();
+    // The entry field has the focus: Alt+? is translated for it, and the
+    // entry field does nothing with the About command.
+    TypeCharacter('?', true);
+    TypeCharacter('/', true);
+    Type("7"); // handled after the two keystrokes above
+    EXPECT_EQ(FindAboutBox(program), nullptr) << "Alt+? in the entry field opened the About box";
+
+    // After the About box closes, the main window itself holds the focus and
+    // both accelerators open the About box.
+    TapAlt();
+    PressKey('H');
+    PressKey('A');
+    HWND about = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (about = FindAboutBox(program)) != nullptr; }));
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(program) == window; })) << "focus on " << FocusOf(program);
+    for (const char key : {'?', '/'}) {
+        TypeCharacter(key, true);
+        EXPECT_TRUE(WaitUntil([&] { return (about = FindAboutBox(program)) != nullptr; }))
+            << "Alt+" << key << " did not open the About box";
+        PressKey(VK_ESCAPE);
+        ASSERT_TRUE(WaitUntil([&] { return about == nullptr || !IsWindow(about); }));
+    }
+}
+
+// splitmix64: the same entries on every run.
+std::uint64_t NextRandom(std::uint64_t& state) {
+    std::uint64_t z = (state += 0x9E3779B97F4A7C15ULL);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31);
+}
+
+// An entry of the kinds the reading step knows: white space, signs, digits,
+// points, exponents, and what follows a number.
+std::string RandomEntry(std::uint64_t& state) {
+    static const char* const pieces[] = {" ", "\t", "+", "-", ".", "e", "E", "e-", "e+", "0", "00", "1", "5", "9",
+                                         "97", "123", "4567", "890123", "12,5", "x", "inf", "0x", " 85", "abc"};
+    std::string entry;
+    const auto count = 1 + NextRandom(state) % 6;
+    for (std::uint64_t i = 0; i < count; ++i) {
+        entry += pieces[NextRandom(state) % std::size(pieces)];
+    }
+    if (NextRandom(state) % 3 == 0) { // a whole 13-digit number
+        entry.clear();
+        for (int i = 0; i < 13 + static_cast<int>(NextRandom(state) % 3); ++i) {
+            entry += static_cast<char>('0' + NextRandom(state) % 10);
+        }
+    }
+    return entry;
+}
+
+TEST_F(FormTest, WindowAndKeyFunctionAgreeOnHundredsOfEntries) {
+    std::uint64_t state = 1036;
+    std::string shown = KeyText();
+    for (int i = 0; i < 400; ++i) {
+        const std::string entry = RandomEntry(state);
+        const std::string cut = entry.substr(0, 13);
+        const KeyResult result = ComputeKey(cut.c_str());
+        if (result.has_key) {
+            shown = FormatKeyText(result.key).chars;
+        }
+        if (i % 20 == 0 && entry.find('\t') == std::string::npos) { // a tab cannot be typed into the field
+            TypeAndCalculate(entry);
+        } else {
+            SetAndCalculate(entry);
+        }
+        ASSERT_EQ(EntryText(), cut) << "entry \"" << entry << "\"";
+        ASSERT_EQ(KeyText(), shown) << "entry \"" << entry << "\"";
+    }
+}
+
+} // namespace
