@@ -353,3 +353,26 @@ TEST_F(FormTest, WindowAndKeyFunctionAgreeOnHundredsOfEntries) {
 }
 
 } // namespace
+
+namespace {
+
+// The whole road of one request, as a picture too: scripts/run shows it.
+TEST_F(FormTest, SampleCalculationFromTypingToQuitter) {
+    Focus();
+    Type("1234567890123");
+    Click(kCalc);
+    ASSERT_EQ(KeyText(), "11");
+    RECT whole{};
+    GetWindowRect(window, &whole);
+    const RECT key = ClientRectOnScreen(Control(kKey));
+    Capture capture;
+    // Painted once the key field shows its two digits.
+    EXPECT_TRUE(WaitForPixels(whole, capture, [&](const Capture& c) {
+        return CountColour(c, key, GetSysColor(COLOR_GRAYTEXT)) + CountColour(c, key, kBlack) > 20;
+    }));
+    SaveScreenshot(capture, "sample-calculation.bmp");
+    ClickAt(CentreOnScreen(Control(kQuit)));
+    EXPECT_EQ(ExitCode(), 0u);
+}
+
+} // namespace
