@@ -74,7 +74,12 @@ bool StartProgram(Program& program) {
         return false;
     }
     const DWORD processId = program.process.dwProcessId;
-    if (!WaitUntil([&] { return (program.window = FindProcessWindow(processId, "TERVALO")) != nullptr; })) {
+    const HANDLE process = program.process.hProcess;
+    if (!WaitUntil([&] {
+            program.window = FindProcessWindow(processId, "TERVALO");
+            return program.window != nullptr || WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+        }) ||
+        program.window == nullptr) {
         return false;
     }
     WaitForIdle(program);

@@ -228,3 +228,23 @@ TEST_F(ShellTest, OnlyOkAndCancelEndTheAboutBox) {
 }
 
 } // namespace
+
+namespace {
+
+// Without its main window the program reports a failure: exit code 1.
+TEST(ShellStartUp, NoMainWindowEndsWithCodeOne) {
+    HMODULE hook = LoadLibraryA("refuse_main_window.dll");
+    ASSERT_NE(hook, nullptr) << "refuse_main_window.dll not found beside the driver";
+    const auto proc = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(hook, "RefuseMainWindow")));
+    ASSERT_NE(proc, nullptr);
+    HHOOK installed = SetWindowsHookExA(WH_CBT, proc, hook, 0);
+    ASSERT_NE(installed, nullptr);
+    Program program;
+    EXPECT_FALSE(StartProgram(program)) << "a TERVALO window appeared despite the hook";
+    EXPECT_EQ(WaitForExit(program), 1u);
+    UnhookWindowsHookEx(installed);
+    EndProgram(program);
+    FreeLibrary(hook);
+}
+
+} // namespace
