@@ -54,16 +54,29 @@ struct Canvas {
         return count;
     }
     void Paint(const char* label, COLORREF fill, bool pressed) {
+        Paint(label, fill, ODA_DRAWENTIRE, pressed ? ODS_SELECTED : 0);
+    }
+    void Paint(const char* label, COLORREF fill, UINT action, UINT state) {
         DRAWITEMSTRUCT item{};
         item.CtlType = ODT_BUTTON;
-        item.itemAction = ODA_DRAWENTIRE;
-        item.itemState = pressed ? ODS_SELECTED : 0;
+        item.itemAction = action;
+        item.itemState = state;
         item.hDC = dc;
         item.rcItem = RECT{0, 0, kWidth, kHeight};
         PaintColourButton(&item, label, kWhite, fill);
         GdiFlush();
     }
 };
+
+// DrawEdge's two-pixel frame: outer and inner line above and left, then
+// outer and inner line below and right.
+void ExpectEdge(const Canvas& canvas, int outerTopLeft, int innerTopLeft, int outerBottomRight,
+                int innerBottomRight) {
+    EXPECT_EQ(canvas.At(0, 0), GetSysColor(outerTopLeft));
+    EXPECT_EQ(canvas.At(1, 1), GetSysColor(innerTopLeft));
+    EXPECT_EQ(canvas.At(kWidth - 1, kHeight - 1), GetSysColor(outerBottomRight));
+    EXPECT_EQ(canvas.At(kWidth - 2, kHeight - 2), GetSysColor(innerBottomRight));
+}
 
 TEST(PaintColourButton, UnpressedIsFilledWithAWhiteLabelAndARaisedEdge) {
     Canvas canvas;
@@ -74,10 +87,7 @@ TEST(PaintColourButton, UnpressedIsFilledWithAWhiteLabelAndARaisedEdge) {
         EXPECT_GT(canvas.Count(fill, 2), inner / 2) << std::hex << "fill 0x" << fill;
         EXPECT_GT(canvas.Count(kWhite, 2), 20) << "white label";
         EXPECT_EQ(canvas.Count(kBlack, 2), 0);
-        EXPECT_EQ(canvas.At(0, 0), GetSysColor(COLOR_3DLIGHT));
-        EXPECT_EQ(canvas.At(1, 1), GetSysColor(COLOR_3DHILIGHT));
-        EXPECT_EQ(canvas.At(kWidth - 1, kHeight - 1), GetSysColor(COLOR_3DDKSHADOW));
-        EXPECT_EQ(canvas.At(kWidth - 2, kHeight - 2), GetSysColor(COLOR_3DSHADOW));
+        ExpectEdge(canvas, COLOR_3DLIGHT, COLOR_3DHILIGHT, COLOR_3DDKSHADOW, COLOR_3DSHADOW);
     }
 }
 
@@ -87,24 +97,14 @@ TEST(PaintColourButton, PressedHasABlackLabelAndASunkenEdge) {
     EXPECT_GT(canvas.Count(kGreen, 2), (kWidth - 4) * (kHeight - 4) / 2);
     EXPECT_GT(canvas.Count(kBlack, 2), 20) << "black label";
     EXPECT_EQ(canvas.Count(kWhite, 2), 0) << "white left in the label";
-    EXPECT_EQ(canvas.At(0, 0), GetSysColor(COLOR_3DSHADOW));
-    EXPECT_EQ(canvas.At(1, 1), GetSysColor(COLOR_3DDKSHADOW));
-    EXPECT_EQ(canvas.At(kWidth - 1, kHeight - 1), GetSysColor(COLOR_3DHILIGHT));
-    EXPECT_EQ(canvas.At(kWidth - 2, kHeight - 2), GetSysColor(COLOR_3DLIGHT));
+    ExpectEdge(canvas, COLOR_3DSHADOW, COLOR_3DDKSHADOW, COLOR_3DHILIGHT, COLOR_3DLIGHT);
 }
 
 TEST(PaintColourButton, PaintsTheSameForOtherStateBitsAndLeavesNoFocusMark) {
     Canvas plain;
     plain.Paint("QUITTER", kRed, false);
     Canvas focused;
-    DRAWITEMSTRUCT item{};
-    item.CtlType = ODT_BUTTON;
-    item.itemAction = ODA_FOCUS;
-    item.itemState = ODS_FOCUS;
-    item.hDC = focused.dc;
-    item.rcItem = RECT{0, 0, kWidth, kHeight};
-    PaintColourButton(&item, "QUITTER", kWhite, kRed);
-    GdiFlush();
+    focused.Paint("QUITTER", kRed, ODA_FOCUS, ODS_FOCUS);
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
             ASSERT_EQ(focused.At(x, y), plain.At(x, y)) << "pixel " << x << "," << y;
