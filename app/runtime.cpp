@@ -15,12 +15,24 @@ template class std::basic_string<char>;
 // std::string throws only for lengths past max_size() and for a failed
 // allocation; neither can be recovered from here.
 namespace std {
-void __throw_length_error(const char* /*what*/) { std::abort(); }
-void __throw_logic_error(const char* /*what*/) { std::abort(); }
-void __throw_out_of_range(const char* /*what*/) { std::abort(); }
-void __throw_out_of_range_fmt(const char* /*format*/, ...) { std::abort(); }
-void __throw_bad_alloc() { std::abort(); }
-void __throw_bad_array_new_length() { std::abort(); }
+void __throw_length_error(const char* /*what*/) {
+    std::abort();
+}
+void __throw_logic_error(const char* /*what*/) {
+    std::abort();
+}
+void __throw_out_of_range(const char* /*what*/) {
+    std::abort();
+}
+void __throw_out_of_range_fmt(const char* /*format*/, ...) {
+    std::abort();
+}
+void __throw_bad_alloc() {
+    std::abort();
+}
+void __throw_bad_array_new_length() {
+    std::abort();
+}
 } // namespace std
 
 void* operator new(std::size_t size) {
@@ -31,5 +43,9 @@ void* operator new(std::size_t size) {
     return block;
 }
 
-void operator delete(void* block) noexcept { std::free(block); }
-void operator delete(void* block, std::size_t /*size*/) noexcept { std::free(block); }
+void operator delete(void* block) noexcept {
+    std::free(block);
+}
+void operator delete(void* block, std::size_t /*size*/) noexcept {
+    std::free(block);
+}

@@ -65,10 +65,10 @@ void ApplyEntryFont() {
 
 void CreateFormControls(HWND parent) {
     for (const FormControl& control : kFormControls) {
-        HWND handle = CreateWindowExA(control.extendedStyle, control.className, control.text, control.style,
-                                      control.x, control.y, control.width, control.height, parent,
-                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), AppInstance,
-                                      nullptr);
+        HWND handle =
+            CreateWindowExA(control.extendedStyle, control.className, control.text, control.style, control.x,
+                            control.y, control.width, control.height, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), AppInstance, nullptr);
         if (control.handle != nullptr) {
             *control.handle = handle;
         }

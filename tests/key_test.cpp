@@ -40,17 +40,17 @@ void ExpectKeys(const KeyCase* cases, std::size_t count) {
         const KeyCase& c = cases[i];
         const KeyResult result = ComputeKey(c.entry);
         if (!c.has_key) {
-            EXPECT_FALSE(result.has_key) << "entry " << Describe(c.entry) << ": got key " << result.key
-                                         << ", expected no key";
+            EXPECT_FALSE(result.has_key)
+                << "entry " << Describe(c.entry) << ": got key " << result.key << ", expected no key";
         } else {
-            EXPECT_TRUE(result.has_key) << "entry " << Describe(c.entry) << ": got no key, expected " << c.key;
+            EXPECT_TRUE(result.has_key)
+                << "entry " << Describe(c.entry) << ": got no key, expected " << c.key;
             EXPECT_EQ(result.key, c.key) << "entry " << Describe(c.entry);
         }
     }
 }
 
-template <std::size_t N>
-void ExpectKeys(const KeyCase (&cases)[N]) {
+template <std::size_t N> void ExpectKeys(const KeyCase (&cases)[N]) {
     ExpectKeys(cases, N);
 }
 
@@ -59,19 +59,29 @@ constexpr bool kKey = true;
 
 TEST(KeyGrammar, WhiteSpaceAndSigns) {
     const KeyCase cases[] = {
-        {"  42", kKey, 55},       {"\t\n\v\f\r42", kKey, 55}, {"+42", kKey, 55},
-        {"-5", kKey, 102},        {" -5", kKey, 102},         {"- 5", kNoKey, 0},
-        {"+-5", kNoKey, 0},       {"--5", kNoKey, 0},         {"-", kNoKey, 0},
-        {"+", kNoKey, 0},         {"", kNoKey, 0},            {"             ", kNoKey, 0},
-        {"\xA0" "42", kNoKey, 0}, // a no-break space is not white space
+        {"  42", kKey, 55},
+        {"\t\n\v\f\r42", kKey, 55},
+        {"+42", kKey, 55},
+        {"-5", kKey, 102},
+        {" -5", kKey, 102},
+        {"- 5", kNoKey, 0},
+        {"+-5", kNoKey, 0},
+        {"--5", kNoKey, 0},
+        {"-", kNoKey, 0},
+        {"+", kNoKey, 0},
+        {"", kNoKey, 0},
+        {"             ", kNoKey, 0},
+        {"\xA0"
+         "42",
+         kNoKey, 0}, // a no-break space is not white space
     };
     ExpectKeys(cases);
 }
 
 TEST(KeyGrammar, PointForms) {
     const KeyCase cases[] = {
-        {".5", kKey, 97},  {"0.5", kKey, 97},  {"5.", kKey, 92},   {"12.5", kKey, 85},
-        {"-.5", kKey, 97}, {".", kNoKey, 0},   {"-.", kNoKey, 0},  {"..5", kNoKey, 0},
+        {".5", kKey, 97},    {"0.5", kKey, 97},   {"5.", kKey, 92},   {"12.5", kKey, 85},
+        {"-.5", kKey, 97},   {".", kNoKey, 0},    {"-.", kNoKey, 0},  {"..5", kNoKey, 0},
         {"1.2.3", kKey, 96}, {"99.99", kKey, 95}, {"12,5", kKey, 85}, // the comma is not a point
     };
     ExpectKeys(cases);
@@ -79,29 +89,57 @@ TEST(KeyGrammar, PointForms) {
 
 TEST(KeyGrammar, Exponents) {
     const KeyCase cases[] = {
-        {"1e", kKey, 96},    {"1E", kKey, 96},     {"1e+", kKey, 96},      {"1e-", kKey, 96},
-        {"1e2", kKey, 94},   {"1E2", kKey, 94},    {"1e+2", kKey, 94},     {"97e0", kKey, 97},
-        {"1e-2", kKey, 97},  {"5e1x", kKey, 47},   {".5e1", kKey, 92},     {"5.e1", kKey, 47},
-        {"e5", kNoKey, 0},   {".e5", kNoKey, 0},   {"-e5", kNoKey, 0},     {"1e 2", kKey, 96},
-        {"1e2e3", kKey, 94}, {"0e5", kNoKey, 0},   {"1e0000000000002", kKey, 94},
+        {"1e", kKey, 96},
+        {"1E", kKey, 96},
+        {"1e+", kKey, 96},
+        {"1e-", kKey, 96},
+        {"1e2", kKey, 94},
+        {"1E2", kKey, 94},
+        {"1e+2", kKey, 94},
+        {"97e0", kKey, 97},
+        {"1e-2", kKey, 97},
+        {"5e1x", kKey, 47},
+        {".5e1", kKey, 92},
+        {"5.e1", kKey, 47},
+        {"e5", kNoKey, 0},
+        {".e5", kNoKey, 0},
+        {"-e5", kNoKey, 0},
+        {"1e 2", kKey, 96},
+        {"1e2e3", kKey, 94},
+        {"0e5", kNoKey, 0},
+        {"1e0000000000002", kKey, 94},
     };
     ExpectKeys(cases);
 }
 
 TEST(KeyGrammar, WhatIsNotANumber) {
     const KeyCase cases[] = {
-        {"abc", kNoKey, 0},    {"inf", kNoKey, 0},     {"INF", kNoKey, 0},  {"infinity", kNoKey, 0},
-        {"-inf", kNoKey, 0},   {"nan", kNoKey, 0},     {"NaN(1)", kNoKey, 0}, {"0x10", kNoKey, 0},
-        {"0X1p4", kNoKey, 0},  {"x12", kNoKey, 0},     {"\xB0" "12", kNoKey, 0},
-        {"0", kNoKey, 0},      {"-0", kNoKey, 0},      {"+0.0", kNoKey, 0}, {"0000000000000", kNoKey, 0},
-        {"0.000", kNoKey, 0},  {"0e999999", kNoKey, 0},
+        {"abc", kNoKey, 0},
+        {"inf", kNoKey, 0},
+        {"INF", kNoKey, 0},
+        {"infinity", kNoKey, 0},
+        {"-inf", kNoKey, 0},
+        {"nan", kNoKey, 0},
+        {"NaN(1)", kNoKey, 0},
+        {"0x10", kNoKey, 0},
+        {"0X1p4", kNoKey, 0},
+        {"x12", kNoKey, 0},
+        {"\xB0"
+         "12",
+         kNoKey, 0},
+        {"0", kNoKey, 0},
+        {"-0", kNoKey, 0},
+        {"+0.0", kNoKey, 0},
+        {"0000000000000", kNoKey, 0},
+        {"0.000", kNoKey, 0},
+        {"0e999999", kNoKey, 0},
     };
     ExpectKeys(cases);
 }
 
 TEST(KeyGrammar, TrailingCharactersAreIgnored) {
     const KeyCase cases[] = {
-        {"1 85 05 78 00", kKey, 96}, {"12abc", kKey, 85}, {"42\n", kKey, 55},
+        {"1 85 05 78 00", kKey, 96}, {"12abc", kKey, 85},          {"42\n", kKey, 55},
         {"1234567890123", kKey, 11}, {"1234567890123 ", kKey, 11}, {"1234567890123\xC9", kKey, 11},
     };
     ExpectKeys(cases);
@@ -109,18 +147,25 @@ TEST(KeyGrammar, TrailingCharactersAreIgnored) {
 
 TEST(KeyArithmetic, RemaindersAtTheEnds) {
     const KeyCase cases[] = {
-        {"97", kKey, 97}, {"194", kKey, 97}, {"9409", kKey, 97},     // remainder 0 gives 97, never 0
-        {"96", kKey, 1},  {"193", kKey, 1},  {"1", kKey, 96},        // remainder 96 gives 1
-        {"98", kKey, 96}, {"9999999999999", kKey, 83}, {"9999999999990", kKey, 92},
-        {"0000000000097", kKey, 97}, {"0000000000001", kKey, 96},
+        {"97", kKey, 97},
+        {"194", kKey, 97},
+        {"9409", kKey, 97}, // remainder 0 gives 97, never 0
+        {"96", kKey, 1},
+        {"193", kKey, 1},
+        {"1", kKey, 96}, // remainder 96 gives 1
+        {"98", kKey, 96},
+        {"9999999999999", kKey, 83},
+        {"9999999999990", kKey, 92},
+        {"0000000000097", kKey, 97},
+        {"0000000000001", kKey, 96},
     };
     ExpectKeys(cases);
 }
 
 TEST(KeyArithmetic, NegativeAndFractionalNumbers) {
     const KeyCase cases[] = {
-        {"-5", kKey, 102},   {"-96", kKey, 193},  {"-97", kKey, 97},  {"-1234567890123", kKey, 183},
-        {"-0.5", kKey, 97},  {"12.5", kKey, 85},  {"96.999", kKey, 1}, {"97.5", kKey, 97},
+        {"-5", kKey, 102},  {"-96", kKey, 193}, {"-97", kKey, 97},   {"-1234567890123", kKey, 183},
+        {"-0.5", kKey, 97}, {"12.5", kKey, 85}, {"96.999", kKey, 1}, {"97.5", kKey, 97},
         {"1e-5", kKey, 97},
     };
     ExpectKeys(cases);
@@ -129,17 +174,26 @@ TEST(KeyArithmetic, NegativeAndFractionalNumbers) {
 TEST(KeyArithmetic, HugeAndTinyMagnitudes) {
     const KeyCase cases[] = {
         // Beyond 2^63 both truncations leave the 64-bit range and give 0.
-        {"1e30", kKey, 97},   {"-1e30", kKey, 97},  {"9.3e18", kKey, 97},
+        {"1e30", kKey, 97},
+        {"-1e30", kKey, 97},
+        {"9.3e18", kKey, 97},
         {"1.7976931348623157e308", kKey, 97},
         // Out of double range: infinity, and the same rule.
-        {"1e400", kKey, 97},  {"-1e400", kKey, 97}, {"1e99999999999", kKey, 97},
+        {"1e400", kKey, 97},
+        {"-1e400", kKey, 97},
+        {"1e99999999999", kKey, 97},
         // Below the smallest subnormal the number rounds to zero: no key.
-        {"1e-400", kNoKey, 0}, {"2e-324", kNoKey, 0}, {"1e-99999999999", kNoKey, 0},
+        {"1e-400", kNoKey, 0},
+        {"2e-324", kNoKey, 0},
+        {"1e-99999999999", kNoKey, 0},
         {"4.9e-324", kKey, 97}, // the smallest subnormal is not zero
         // Between 10^13 and 2^63 the 32-bit steps wrap and the key is no
         // longer 97 - (N mod 97).
-        {"1e15", kKey, 52}, {"1e16", kKey, 35}, {"2147483648", kKey, 31},
-        {"123456789012345678", kKey, 33}, {"999999999999999999", kKey, 97},
+        {"1e15", kKey, 52},
+        {"1e16", kKey, 35},
+        {"2147483648", kKey, 31},
+        {"123456789012345678", kKey, 33},
+        {"999999999999999999", kKey, 97},
     };
     ExpectKeys(cases);
 }
@@ -150,12 +204,12 @@ TEST(KeyArithmetic, ConversionRoundsCorrectly) {
     const std::string tie = "9007199254740993" + zeros + "e-900";
     const std::string leading = "0." + std::string(1000, '0') + "9007199254740993e1017";
     const KeyCase cases[] = {
-        {"9007199254740993", kKey, 65},  // halfway: to even, 2^53
-        {"9007199254740995", kKey, 61},  // halfway: to even, 2^53 + 4
+        {"9007199254740993", kKey, 65},                     // halfway: to even, 2^53
+        {"9007199254740995", kKey, 61},                     // halfway: to even, 2^53 + 4
         {"9007199254740993.0000000000000000001", kKey, 63}, // just above halfway: up
-        {sticky.c_str(), kKey, 63},      // the deciding digit is 900 places down
-        {tie.c_str(), kKey, 65},         // 900 zeros keep it a tie
-        {leading.c_str(), kKey, 49},     // leading zeros are not significant digits
+        {sticky.c_str(), kKey, 63},                         // the deciding digit is 900 places down
+        {tie.c_str(), kKey, 65},                            // 900 zeros keep it a tie
+        {leading.c_str(), kKey, 49},                        // leading zeros are not significant digits
         {"12345678901234567", kKey, 89},
         {"0.1000000000000000055511151231257827e2", kKey, 87},
     };
@@ -206,8 +260,16 @@ TEST(KeyText, SignedDecimalWithoutPadding) {
         std::int32_t key;
         const char* text;
     } cases[] = {
-        {102, "102"},  {-3, "-3"}, {7, "7"}, {0, "0"}, {97, "97"}, {10, "10"}, {-10, "-10"},
-        {INT32_MAX, "2147483647"}, {INT32_MIN, "-2147483648"}, {INT32_MIN + 1, "-2147483647"},
+        {102, "102"},
+        {-3, "-3"},
+        {7, "7"},
+        {0, "0"},
+        {97, "97"},
+        {10, "10"},
+        {-10, "-10"},
+        {INT32_MAX, "2147483647"},
+        {INT32_MIN, "-2147483648"},
+        {INT32_MIN + 1, "-2147483647"},
     };
     for (const auto& c : cases) {
         EXPECT_STREQ(FormatKeyText(c.key).chars, c.text) << "key " << c.key;

@@ -117,8 +117,7 @@ void WaitForIdle(const Program& program) {
 
 std::string WindowText(HWND window) {
     char text[1024] = {};
-    const LRESULT length =
-        SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    const LRESULT length = SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
     return std::string(text, static_cast<std::size_t>(length));
 }
 
@@ -211,9 +210,13 @@ void TypeText(const std::string& text) {
     }
 }
 
-void TapAlt() { PressKey(VK_MENU); }
+void TapAlt() {
+    PressKey(VK_MENU);
+}
 
-void MouseDownAt(POINT point) { SendMouse(point, MOUSEEVENTF_LEFTDOWN); }
+void MouseDownAt(POINT point) {
+    SendMouse(point, MOUSEEVENTF_LEFTDOWN);
+}
 
 void MouseUp() {
     POINT point{};
@@ -250,8 +253,7 @@ POINT CentreOnScreen(HWND window) {
 
 COLORREF Capture::At(int x, int y) const {
     const int width = area.right - area.left;
-    const std::uint32_t pixel =
-        pixels[static_cast<std::size_t>((y - area.top) * width + (x - area.left))];
+    const std::uint32_t pixel = pixels[static_cast<std::size_t>((y - area.top) * width + (x - area.left))];
     return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
 }
 

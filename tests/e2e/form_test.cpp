@@ -23,12 +23,14 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 class FormTest : public ProgramTest {
-protected:
+  protected:
     std::string EntryText() { return WindowText(Control(kEntry)); }
     std::string KeyText() { return WindowText(Control(kKey)); }
 
     // Clicks a button with the mouse and waits until the click is handled.
-    void Click(int id) { ASSERT_TRUE(ClickButton(program, Control(id))) << "button " << id << " not clicked"; }
+    void Click(int id) {
+        ASSERT_TRUE(ClickButton(program, Control(id))) << "button " << id << " not clicked";
+    }
     // Types into the entry field, which has the focus, and waits until the
     // text is there.
     void Type(const std::string& text) {
@@ -46,7 +48,8 @@ protected:
     // The same at message level: any bytes, and fast.
     void SetAndCalculate(const std::string& text) {
         SendMessageA(Control(kEntry), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-        SendMessageA(window, WM_COMMAND, MAKEWPARAM(kCalc, BN_CLICKED), reinterpret_cast<LPARAM>(Control(kCalc)));
+        SendMessageA(window, WM_COMMAND, MAKEWPARAM(kCalc, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(Control(kCalc)));
     }
 };
 
@@ -62,7 +65,12 @@ TEST_F(FormTest, SevenControlsWithTheirClassesTextsIdsPlacesAndStyles) {
         {"Button", "CALCUL", kCalc, {250, 100, 350, 130}, 0x5040200B, WS_EX_CLIENTEDGE},
         {"Button", "EFFACER", kClear, {120, 60, 220, 90}, 0x5040200B, WS_EX_CLIENTEDGE},
         {"Button", "QUITTER", kQuit, {380, 60, 480, 90}, 0x5040200B, WS_EX_CLIENTEDGE},
-        {"Static", " ENTRER LE N\xB0 de SS :  \r\n ( 13 Chiffres )  ", kPrompt, {10, 150, 170, 190}, 0x50000001, 0},
+        {"Static",
+         " ENTRER LE N\xB0 de SS :  \r\n ( 13 Chiffres )  ",
+         kPrompt,
+         {10, 150, 170, 190},
+         0x50000001,
+         0},
         {"Edit", "", kEntry, {190, 150, 390, 172}, 0x50000001, WS_EX_CLIENTEDGE},
         {"Static", " CL\xC9: ", kKeyLabel, {450, 150, 500, 172}, 0x50000001, 0},
         {"Edit", "", kKey, {520, 150, 570, 172}, 0x58000001, WS_EX_CLIENTEDGE},
@@ -76,8 +84,8 @@ TEST_F(FormTest, SevenControlsWithTheirClassesTextsIdsPlacesAndStyles) {
         EXPECT_EQ(Hex(WindowText(controls[i])), Hex(e.text));
         EXPECT_EQ(GetDlgCtrlID(controls[i]), e.id);
         const RECT rect = RectInParent(controls[i]);
-        EXPECT_TRUE(EqualRect(&rect, &e.rect)) << "got " << rect.left << "," << rect.top << " " << rect.right << ","
-                                               << rect.bottom;
+        EXPECT_TRUE(EqualRect(&rect, &e.rect))
+            << "got " << rect.left << "," << rect.top << " " << rect.right << "," << rect.bottom;
         EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(controls[i], GWL_STYLE)), e.style)
             << std::hex << "style 0x" << GetWindowLongA(controls[i], GWL_STYLE);
         // The system adds WS_EX_WINDOWEDGE to windows with WS_DLGFRAME.
@@ -122,7 +130,8 @@ TEST_F(FormTest, EditFieldsShowTheLargeEntryFont) {
         key = TextHeight(Control(kKey));
         label = TextHeight(Control(kKeyLabel));
         return entry > 0 && key > 0 && label > 0 && entry == key && entry > label;
-    })) << "digit heights: entry field " << entry << ", key field " << key << ", label " << label;
+    })) << "digit heights: entry field "
+        << entry << ", key field " << key << ", label " << label;
     EXPECT_GE(entry, 11) << "digits of an 18-pixel cell stand at least 11 pixels high";
 }
 
@@ -216,7 +225,7 @@ TEST_F(FormTest, CalculShowsTheKeyOfTheTypedNumber) {
     const struct {
         const char* entry;
         const char* key;
-    } run[] = {{"97", "97"}, {"96", "1"}, {"1", "96"}, {"2940000000000", "47"}, {"-5", "102"},
+    } run[] = {{"97", "97"},   {"96", "1"},    {"1", "96"},    {"2940000000000", "47"}, {"-5", "102"},
                {"12.5", "85"}, {"1e30", "97"}, {"  42", "55"}, {"1 85 05 78 00", "96"}};
     for (const auto& entry : run) {
         TypeAndCalculate(entry.entry);
@@ -272,7 +281,8 @@ TEST_F(FormTest, ResizingMovesAndScalesNothing) {
         ASSERT_EQ(controls.size(), before.size());
         for (std::size_t i = 0; i < controls.size(); ++i) {
             const RECT rect = RectInParent(controls[i]);
-            EXPECT_TRUE(EqualRect(&rect, &before[i])) << "control " << i + 1 << " at " << size.cx << "x" << size.cy;
+            EXPECT_TRUE(EqualRect(&rect, &before[i]))
+                << "control " << i + 1 << " at " << size.cx << "x" << size.cy;
         }
     }
 }
@@ -316,8 +326,9 @@ std::uint64_t NextRandom(std::uint64_t& state) {
 // An entry of the kinds the reading step knows: white space, signs, digits,
 // points, exponents, and what follows a number.
 std::string RandomEntry(std::uint64_t& state) {
-    static const char* const pieces[] = {" ", "\t", "+", "-", ".", "e", "E", "e-", "e+", "0", "00", "1", "5", "9",
-                                         "97", "123", "4567", "890123", "12,5", "x", "inf", "0x", " 85", "abc"};
+    static const char* const pieces[] = {" ",    "\t",     "+",    "-", ".",   "e",  "E",   "e-",
+                                         "e+",   "0",      "00",   "1", "5",   "9",  "97",  "123",
+                                         "4567", "890123", "12,5", "x", "inf", "0x", " 85", "abc"};
     std::string entry;
     const auto count = 1 + NextRandom(state) % 6;
     for (std::uint64_t i = 0; i < count; ++i) {

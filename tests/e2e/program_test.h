@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 class ProgramTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(StartProgram(program)) << "no window of class TERVALO from " << ProgramPath;
         window = program.window;

@@ -63,9 +63,12 @@ TEST_F(ShellTest, MainWindowHasItsClassTitleStylesAndPlace) {
 TEST_F(ShellTest, ClientAreaIsGoldWithTheHeadingCentredAtTheTop) {
     const RECT client = ClientRectOnScreen(window);
     Capture capture;
-    ASSERT_TRUE(WaitForPixels(client, capture, [&](const Capture& c) {
-        return c.At(client.left + 3, client.bottom - 3) == kGold && c.At(client.right - 3, client.top + 40) == kGold;
-    })) << "background 0x" << std::hex << capture.At(client.left + 3, client.bottom - 3);
+    ASSERT_TRUE(WaitForPixels(client, capture,
+                              [&](const Capture& c) {
+                                  return c.At(client.left + 3, client.bottom - 3) == kGold &&
+                                         c.At(client.right - 3, client.top + 40) == kGold;
+                              }))
+        << "background 0x" << std::hex << capture.At(client.left + 3, client.bottom - 3);
     SaveScreenshot(CaptureScreen([&] {
                        RECT whole{};
                        GetWindowRect(window, &whole);
@@ -224,7 +227,8 @@ TEST_F(ShellTest, OnlyOkAndCancelEndTheAboutBox) {
     PostMessageA(about, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); })) << "the close box did not end the About box";
 
-    EXPECT_EQ(WaitForExit(program, 0), static_cast<DWORD>(STILL_ACTIVE)) << "the program ended with the About box";
+    EXPECT_EQ(WaitForExit(program, 0), static_cast<DWORD>(STILL_ACTIVE))
+        << "the program ended with the About box";
 }
 
 } // namespace
@@ -235,7 +239,8 @@ namespace {
 TEST(ShellStartUp, NoMainWindowEndsWithCodeOne) {
     HMODULE hook = LoadLibraryA("refuse_main_window.dll");
     ASSERT_NE(hook, nullptr) << "refuse_main_window.dll not found beside the driver";
-    const auto proc = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(hook, "RefuseMainWindow")));
+    const auto proc =
+        reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(hook, "RefuseMainWindow")));
     ASSERT_NE(proc, nullptr);
     HHOOK installed = SetWindowsHookExA(WH_CBT, proc, hook, 0);
     ASSERT_NE(installed, nullptr);
