@@ -30,7 +30,9 @@ std::string Describe(const char* entry) {
         }
     }
     if (text.size() > 60) {
-        text = text.substr(0, 40) + "...(" + std::to_string(text.size()) + " chars)";
+        const std::size_t length = text.size();
+        text.resize(40);
+        text += "...(" + std::to_string(length) + " chars)";
     }
     return text + "\"";
 }

@@ -16,8 +16,7 @@ struct Canvas {
     HGDIOBJ previous = nullptr;
     const std::uint32_t* pixels = nullptr;
 
-    Canvas() {
-        dc = CreateCompatibleDC(nullptr);
+    Canvas() : dc(CreateCompatibleDC(nullptr)) {
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof info.bmiHeader;
         info.bmiHeader.biWidth = kWidth;

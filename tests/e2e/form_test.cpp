@@ -4,6 +4,7 @@
 
 #include "key.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -270,10 +271,9 @@ TEST_F(FormTest, QuitterEndsWithCodeZero) {
 }
 
 TEST_F(FormTest, ResizingMovesAndScalesNothing) {
-    std::vector<RECT> before;
-    for (HWND control : Children(window)) {
-        before.push_back(RectInParent(control));
-    }
+    const std::vector<HWND> original = Children(window);
+    std::vector<RECT> before(original.size());
+    std::transform(original.begin(), original.end(), before.begin(), RectInParent);
     for (const SIZE size : {SIZE{400, 200}, SIZE{1500, 900}, SIZE{960, 360}}) {
         SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         WaitForIdle(program);

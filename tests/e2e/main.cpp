@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -14,9 +15,7 @@ std::string WindowsPath(const char* path) {
     if (!result.empty() && result[0] == '/') {
         result = "Z:" + result;
     }
-    for (char& c : result) {
-        c = c == '/' ? '\\' : c;
-    }
+    std::replace(result.begin(), result.end(), '/', '\\');
     return result;
 }
 
