@@ -98,6 +98,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// NOLINTNEXTLINE(readability-inconsistent-declaration-parameter-name): the SDK's names are not ours
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int showCommand) {
     LoadStringA(instance, IDS_WINDOW_CLASS, WindowClassName, kTextBufferSize);
     RegisterMainWindowClass(instance);

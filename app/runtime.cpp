@@ -14,6 +14,8 @@ template class std::basic_string<char>;
 
 // std::string throws only for lengths past max_size() and for a failed
 // allocation; neither can be recovered from here.
+// NOLINTBEGIN(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp,cert-dcl50-cpp): the library's own
+// names
 namespace std {
 void __throw_length_error(const char* /*what*/) {
     std::abort();
@@ -34,6 +36,7 @@ void __throw_bad_array_new_length() {
     std::abort();
 }
 } // namespace std
+// NOLINTEND(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp,cert-dcl50-cpp)
 
 void* operator new(std::size_t size) {
     void* block = std::malloc(size != 0 ? size : 1);

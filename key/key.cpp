@@ -1,5 +1,6 @@
 #include "key.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -168,12 +169,8 @@ double ToDouble(const Decimal& number) {
             magnitude = number.exponent >= 0 ? mantissa * kExactPowers[number.exponent]
                                              : mantissa / kExactPowers[-number.exponent];
         } else {
-            std::int64_t exponent = number.exponent;
-            if (exponent > kExponentCap) {
-                exponent = kExponentCap;
-            } else if (exponent < -kExponentCap) {
-                exponent = -kExponentCap;
-            }
+            const std::int64_t exponent =
+                std::clamp<std::int64_t>(number.exponent, -kExponentCap, kExponentCap);
             magnitude = ConvertDigits(number.digits, static_cast<std::size_t>(number.count),
                                       static_cast<std::int32_t>(exponent));
         }
