@@ -156,7 +156,9 @@ HWND CaptureOf(const Program& program) {
 }
 
 HWND FindAboutBox(const Program& program) {
-    return FindProcessWindow(program.process.dwProcessId, "#32770");
+    // The dialog exists before it is shown; only a shown one takes clicks.
+    HWND about = FindProcessWindow(program.process.dwProcessId, "#32770");
+    return about != nullptr && IsWindowVisible(about) ? about : nullptr;
 }
 
 std::vector<HWND> Children(HWND parent) {

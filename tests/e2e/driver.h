@@ -43,7 +43,7 @@ RECT RectInParent(HWND window);
 // The window that has the keyboard focus in the program's UI thread.
 HWND FocusOf(const Program& program);
 HWND CaptureOf(const Program& program);
-// The program's About box, if one is open.
+// The program's About box, once it is open and shown.
 HWND FindAboutBox(const Program& program);
 // The child windows in creation order.
 std::vector<HWND> Children(HWND parent);

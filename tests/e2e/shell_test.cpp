@@ -211,7 +211,7 @@ TEST_F(ShellTest, OnlyOkAndCancelEndTheAboutBox) {
     }
 
     // OK, clicked with the mouse.
-    ClickAt(CentreOnScreen(GetDlgItem(about, IDOK)));
+    EXPECT_TRUE(ClickButton(program, GetDlgItem(about, IDOK))) << "OK not clicked";
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); })) << "OK did not end the About box";
     EXPECT_TRUE(IsWindowEnabled(window));
 
