@@ -1,6 +1,7 @@
 // The key computation: what the reading step accepts, what the arithmetic
 // gives, and that whole numbers get 97 - (N mod 97).
 #include "key.h"
+#include "splitmix.h"
 
 #include <gtest/gtest.h>
 
@@ -216,14 +217,6 @@ TEST(KeyArithmetic, ConversionRoundsCorrectly) {
         {"0.1000000000000000055511151231257827e2", kKey, 87},
     };
     ExpectKeys(cases);
-}
-
-// splitmix64: a fixed, portable sequence, the same on every target.
-std::uint64_t NextRandom(std::uint64_t& state) {
-    std::uint64_t z = (state += 0x9E3779B97F4A7C15ULL);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    return z ^ (z >> 31);
 }
 
 void ExpectIntegerKey(std::uint64_t n, bool zeroPadded) {

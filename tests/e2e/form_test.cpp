@@ -3,6 +3,7 @@
 #include "program_test.h"
 
 #include "key.h"
+#include "splitmix.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -313,14 +314,6 @@ TEST_F(FormTest, AcceleratorsGoToTheWindowTheKeystrokeIsFor) {
         PressKey(VK_ESCAPE);
         ASSERT_TRUE(WaitUntil([&] { return about == nullptr || !IsWindow(about); }));
     }
-}
-
-// splitmix64: the same entries on every run.
-std::uint64_t NextRandom(std::uint64_t& state) {
-    std::uint64_t z = (state += 0x9E3779B97F4A7C15ULL);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    return z ^ (z >> 31);
 }
 
 // An entry of the kinds the reading step knows: white space, signs, digits,
