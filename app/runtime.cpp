@@ -14,8 +14,8 @@ template class std::basic_string<char>;
 
 // std::string throws only for lengths past max_size() and for a failed
 // allocation; neither can be recovered from here.
-// NOLINTBEGIN(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp,cert-dcl50-cpp): the library's own
-// names
+// The names are the library's own, hence the reserved identifiers.
+// NOLINTBEGIN(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp,cert-dcl50-cpp)
 namespace std {
 void __throw_length_error(const char* /*what*/) {
     std::abort();

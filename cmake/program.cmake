@@ -1,11 +1,12 @@
 # tervalo.exe: the Windows program.
 enable_language(RC)
 
-add_executable(tervalo WIN32
-  app/main.cpp app/about.cpp app/runtime.cpp
-  key/form.cpp
-  look/look.cpp
-  res/tervalo.rc)
+# The program's C++ sources beside the key library; the lint tests read them too.
+set(TERVALO_PROGRAM_SOURCES
+  ${PROJECT_SOURCE_DIR}/app/main.cpp ${PROJECT_SOURCE_DIR}/app/about.cpp ${PROJECT_SOURCE_DIR}/app/runtime.cpp
+  ${PROJECT_SOURCE_DIR}/key/form.cpp
+  ${PROJECT_SOURCE_DIR}/look/look.cpp)
+add_executable(tervalo WIN32 ${TERVALO_PROGRAM_SOURCES} res/tervalo.rc)
 target_include_directories(tervalo PRIVATE app key look res)
 target_link_libraries(tervalo PRIVATE tervalo_key)
 target_compile_options(tervalo PRIVATE ${TERVALO_WARNINGS} -fno-exceptions -fno-rtti

@@ -43,6 +43,14 @@ HWND FindProcessWindow(DWORD processId, const char* className) {
     return search.found;
 }
 
+// Focus, capture and active window of the program's UI thread.
+GUITHREADINFO ThreadInfo(const Program& program) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(program.process.dwThreadId, &info);
+    return info;
+}
+
 void SendKey(WORD vk, bool up) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
@@ -142,17 +150,7 @@ RECT RectInParent(HWND window) {
 }
 
 HWND FocusOf(const Program& program) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(program.process.dwThreadId, &info);
-    return info.hwndFocus;
-}
-
-HWND CaptureOf(const Program& program) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(program.process.dwThreadId, &info);
-    return info.hwndCapture;
+    return ThreadInfo(program).hwndFocus;
 }
 
 HWND FindAboutBox(const Program& program) {
@@ -240,9 +238,9 @@ bool ClickButton(const Program& program, HWND button) {
     POINT point = CentreOnScreen(button);
     point.x += aside ? 2 * GetSystemMetrics(SM_CXDOUBLECLK) : 0;
     MouseDownAt(point);
-    const bool pressed = WaitUntil([&] { return CaptureOf(program) == button; });
+    const bool pressed = WaitUntil([&] { return ThreadInfo(program).hwndCapture == button; });
     MouseUp();
-    const bool released = WaitUntil([&] { return CaptureOf(program) != button; });
+    const bool released = WaitUntil([&] { return ThreadInfo(program).hwndCapture != button; });
     WaitForIdle(program); // the release's handler has returned
     return pressed && released;
 }

@@ -42,7 +42,6 @@ RECT ClientRectOnScreen(HWND window);
 RECT RectInParent(HWND window);
 // The window that has the keyboard focus in the program's UI thread.
 HWND FocusOf(const Program& program);
-HWND CaptureOf(const Program& program);
 // The program's About box, once it is open and shown.
 HWND FindAboutBox(const Program& program);
 // The child windows in creation order.
