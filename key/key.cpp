@@ -1,8 +1,8 @@
 #include "key.h"
 
+#include "decimal.h"
+
 #include <algorithm>
-#include <cstdlib>
-#include <cstring>
 
 namespace {
 
@@ -14,8 +14,8 @@ constexpr std::int32_t kModulus = 97;
 constexpr double kTwoTo63 = 9223372036854775808.0;
 
 // Significant digits kept before the rest only counts as "something non-zero
-// follows".  Any halfway point between two doubles has at most 767 of them.
-constexpr int kMaxDigits = 800;
+// follows".
+constexpr int kMaxDigits = kMaxDecimalDigits;
 // Decimal exponents beyond this overflow or underflow every double anyway.
 constexpr std::int32_t kExponentCap = 100000;
 
@@ -46,8 +46,6 @@ std::int32_t TruncateToLow32(double x) {
     const auto whole = static_cast<std::int64_t>(x);
     return ToSigned32(static_cast<std::uint32_t>(static_cast<std::uint64_t>(whole)));
 }
-
-double ConvertDigits(const char* digits, std::size_t count, std::int32_t exponent);
 
 // Writes the decimal digits of magnitude, most significant first, and
 // returns the end of what it wrote.
@@ -171,36 +169,11 @@ double ToDouble(const Decimal& number) {
         } else {
             const std::int64_t exponent =
                 std::clamp<std::int64_t>(number.exponent, -kExponentCap, kExponentCap);
-            magnitude = ConvertDigits(number.digits, static_cast<std::size_t>(number.count),
-                                      static_cast<std::int32_t>(exponent));
+            magnitude = DecimalToDouble(number.digits, static_cast<std::size_t>(number.count),
+                                        static_cast<std::int32_t>(exponent));
         }
     }
     return number.negative ? -magnitude : magnitude;
-}
-
-// The slow path: digits * 10^exponent handed to the runtime's correctly
-// rounded conversion, as plain digits and an exponent only, so that no
-// runtime's idea of "inf", hex or locale can come into it.
-double ConvertDigits(const char* digits, std::size_t count, std::int32_t exponent) {
-    char text[kMaxDigits + 16];
-    std::memcpy(text, digits, count);
-    char* p = text + count;
-    *p++ = 'e';
-    std::uint32_t magnitude = 0;
-    if (exponent < 0) {
-        *p++ = '-';
-        magnitude = 0u - static_cast<std::uint32_t>(exponent);
-    } else {
-        magnitude = static_cast<std::uint32_t>(exponent);
-    }
-    *WriteDigits(p, magnitude) = '\0';
-#ifdef __MINGW32__
-    // The C runtime's own strtod is not correctly rounded on every Windows;
-    // MinGW-w64's is.
-    return __mingw_strtod(text, nullptr);
-#else
-    return std::strtod(text, nullptr);
-#endif
 }
 
 } // namespace
