@@ -176,13 +176,89 @@ double ToDouble(const Decimal& number) {
     return number.negative ? -magnitude : magnitude;
 }
 
+// The common entry, read in one pass: at most 19 digits (so that they fit
+// 64 bits) whose value a double holds exactly, scaled by a power of ten
+// that it holds exactly too, so that one IEEE operation rounds once.
+// Returns false when the entry needs the general reading.
+bool ReadShortNumber(const char* p, double& n) {
+    while (IsSpace(*p)) {
+        ++p;
+    }
+    const bool negative = (*p == '-');
+    if (*p == '+' || *p == '-') {
+        ++p;
+    }
+    std::uint64_t whole = 0;
+    const char* start = p;
+    for (; IsDigit(*p); ++p) {
+        whole = whole * 10 + static_cast<std::uint64_t>(*p - '0');
+    }
+    std::ptrdiff_t digits = p - start;
+    std::int32_t exponent = 0;
+    if (*p == '.') {
+        start = ++p;
+        for (; IsDigit(*p); ++p) {
+            whole = whole * 10 + static_cast<std::uint64_t>(*p - '0');
+        }
+        exponent = -static_cast<std::int32_t>(p - start);
+        digits += p - start;
+    }
+    if (digits == 0) {
+        n = 0.0; // no number at all
+        return true;
+    }
+    if (digits > 19) {
+        return false;
+    }
+    if (*p == 'e' || *p == 'E') {
+        const char* q = p + 1;
+        const bool negativeExponent = (*q == '-');
+        if (*q == '+' || *q == '-') {
+            ++q;
+        }
+        if (IsDigit(*q)) {
+            std::int32_t value = 0;
+            for (start = q; IsDigit(*q); ++q) {
+                value = value * 10 + (*q - '0');
+                if (q - start >= 4) {
+                    return false; // five digits and more: the general reading
+                }
+            }
+            exponent += negativeExponent ? -value : value;
+        }
+    }
+    constexpr std::uint64_t kExactLimit = 1ULL << 53;
+    if (whole > kExactLimit) {
+        return false;
+    }
+    double magnitude = 0.0;
+    if (exponent > kMaxExactPower && exponent <= kMaxExactPower + kMaxExactDigits &&
+        whole <= kExactLimit / static_cast<std::uint64_t>(kExactPowers[exponent - kMaxExactPower])) {
+        // Still exact with part of the power moved into the digits.
+        whole *= static_cast<std::uint64_t>(kExactPowers[exponent - kMaxExactPower]);
+        exponent = kMaxExactPower;
+    }
+    if (exponent < -kMaxExactPower || exponent > kMaxExactPower) {
+        if (whole != 0) {
+            return false;
+        }
+    } else {
+        const auto mantissa = static_cast<double>(whole);
+        magnitude = exponent >= 0 ? mantissa * kExactPowers[exponent] : mantissa / kExactPowers[-exponent];
+    }
+    n = negative ? -magnitude : magnitude;
+    return true;
+}
+
 } // namespace
 
 KeyResult ComputeKey(const char* entry) {
-    Decimal number;
     double n = 0.0;
-    if (ScanNumber(entry, number)) {
-        n = ToDouble(number);
+    if (!ReadShortNumber(entry, n)) {
+        Decimal number;
+        if (ScanNumber(entry, number)) {
+            n = ToDouble(number);
+        }
     }
     if (n == 0.0) {
         return KeyResult{false, 0};

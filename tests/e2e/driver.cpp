@@ -1,11 +1,14 @@
 #include "driver.h"
 
+#include <psapi.h>
+
+#include <algorithm>
 #include <cstdio>
 
 std::string ProgramPath;
 std::string ArtefactDir;
 
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD pollMs) {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     for (;;) {
         if (condition()) {
@@ -14,7 +17,7 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
         if (GetTickCount64() >= deadline) {
             return false;
         }
-        Sleep(10);
+        Sleep(pollMs);
     }
 }
 
@@ -124,9 +127,12 @@ void WaitForIdle(const Program& program) {
 }
 
 std::string WindowText(HWND window) {
-    char text[1024] = {};
-    const LRESULT length = SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return std::string(text, static_cast<std::size_t>(length));
+    const LRESULT size = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0) + 1;
+    std::string text(static_cast<std::size_t>(size), '\0');
+    const LRESULT length =
+        SendMessageA(window, WM_GETTEXT, static_cast<WPARAM>(size), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
 }
 
 std::string ClassName(HWND window) {
@@ -208,6 +214,44 @@ void TypeText(const std::string& text) {
     for (char character : text) {
         TypeCharacter(character);
     }
+}
+
+void PressControlKey(WORD vk) {
+    SendKey(VK_CONTROL, false);
+    PressKey(vk);
+    SendKey(VK_CONTROL, true);
+}
+
+bool PutOnClipboard(const std::string& text) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    if (memory == nullptr) {
+        return false;
+    }
+    std::copy_n(text.c_str(), text.size() + 1, static_cast<char*>(GlobalLock(memory)));
+    GlobalUnlock(memory);
+    if (!OpenClipboard(nullptr)) {
+        GlobalFree(memory);
+        return false;
+    }
+    EmptyClipboard();
+    const bool placed = SetClipboardData(CF_TEXT, memory) != nullptr;
+    CloseClipboard();
+    if (!placed) {
+        GlobalFree(memory);
+    }
+    return placed;
+}
+
+std::size_t PrivateBytes(const Program& program) {
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof counters;
+    if (!K32GetProcessMemoryInfo(program.process.hProcess,
+                                 reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters)) {
+        return 0;
+    }
+    // Wine leaves PrivateUsage at 0 and reports the process's data size as
+    // PagefileUsage, which Windows also fills with the private bytes.
+    return counters.PrivateUsage != 0 ? counters.PrivateUsage : counters.PagefileUsage;
 }
 
 void TapAlt() {
@@ -341,6 +385,21 @@ void SaveScreenshot(const Capture& capture, const char* name) {
         std::fwrite(row.data(), row.size(), 1, out);
     }
     std::fclose(out);
+}
+
+RECT HeadingBox(const Capture& capture, const RECT& client, int band) {
+    RECT box{client.right, client.bottom, client.left, client.top};
+    for (int y = client.top; y < client.top + band; ++y) {
+        for (int x = client.left; x < client.right; ++x) {
+            if (capture.At(x, y) != kGold) {
+                box.left = std::min(box.left, static_cast<LONG>(x));
+                box.right = std::max(box.right, static_cast<LONG>(x + 1));
+                box.top = std::min(box.top, static_cast<LONG>(y));
+                box.bottom = std::max(box.bottom, static_cast<LONG>(y + 1));
+            }
+        }
+    }
+    return box;
 }
 
 std::string Hex(const std::string& bytes) {

@@ -29,8 +29,8 @@ DWORD WaitForExit(const Program& program, DWORD timeoutMs = kDeadlineMs);
 // Ends the process if it still runs and releases the handles.
 void EndProgram(Program& program);
 
-// Polls the condition every 10 ms until it holds or the time runs out.
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kDeadlineMs);
+// Polls the condition every pollMs until it holds or the time runs out.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kDeadlineMs, DWORD pollMs = 10);
 // Waits until the program's thread has handled everything sent or typed so
 // far and sits idle in its message loop.
 void WaitForIdle(const Program& program);
@@ -55,8 +55,15 @@ void PressKeyWithModifiers(WORD vk, bool alt, bool shift);
 // Types the character as the keys that make it on the keyboard (ASCII).
 void TypeCharacter(char character, bool alt = false);
 void TypeText(const std::string& text);
+// The key with Ctrl held down, Ctrl+V for instance.
+void PressControlKey(WORD vk);
 // Alt pressed and released on its own, which opens the menu bar.
 void TapAlt();
+
+// Puts the text on the clipboard as CF_TEXT; false when it cannot.
+bool PutOnClipboard(const std::string& text);
+// The process's private committed memory, as the system reports it.
+std::size_t PrivateBytes(const Program& program);
 
 // Real mouse input at screen coordinates.
 void MouseDownAt(POINT point);
@@ -83,6 +90,12 @@ bool WaitForPixels(const RECT& area, Capture& capture, const std::function<bool(
 int CountColour(const Capture& capture, const RECT& rect, COLORREF colour);
 // Writes the capture as a 24-bit BMP into ArtefactDir; does nothing without one.
 void SaveScreenshot(const Capture& capture, const char* name);
+
+// The main window's background.
+constexpr COLORREF kGold = RGB(243, 207, 110);
+// The bounding box of everything in the top band of the client area that is
+// not the background: the heading.
+RECT HeadingBox(const Capture& capture, const RECT& client, int band);
 
 std::string Hex(const std::string& bytes);
 

@@ -1,6 +1,6 @@
 // The entry form as a user meets it: its controls, the coloured buttons,
 // CALCUL, EFFACER and QUITTER, typed and clicked for real.
-#include "program_test.h"
+#include "form_test.h"
 
 #include "key.h"
 #include "splitmix.h"
@@ -9,51 +9,6 @@
 #include <cstdint>
 
 namespace {
-
-constexpr int kCalc = 112;
-constexpr int kClear = 113;
-constexpr int kQuit = 111;
-constexpr int kPrompt = 114;
-constexpr int kEntry = 115;
-constexpr int kKeyLabel = 116;
-constexpr int kKey = 117;
-
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr COLORREF kGreen = RGB(0, 200, 0);
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-
-class FormTest : public ProgramTest {
-  protected:
-    std::string EntryText() { return WindowText(Control(kEntry)); }
-    std::string KeyText() { return WindowText(Control(kKey)); }
-
-    // Clicks a button with the mouse and waits until the click is handled.
-    void Click(int id) {
-        ASSERT_TRUE(ClickButton(program, Control(id))) << "button " << id << " not clicked";
-    }
-    // Types into the entry field, which has the focus, and waits until the
-    // text is there.
-    void Type(const std::string& text) {
-        const std::string before = EntryText();
-        TypeText(text);
-        ASSERT_TRUE(WaitUntil([&] { return EntryText().size() >= before.size() + text.size(); }))
-            << "typed \"" << text << "\", the entry field holds \"" << EntryText() << "\"";
-    }
-    // What a user does for one number: empty the field, type, click CALCUL.
-    void TypeAndCalculate(const std::string& text) {
-        SendMessageA(Control(kEntry), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
-        Type(text);
-        Click(kCalc);
-    }
-    // The same at message level: any bytes, and fast.
-    void SetAndCalculate(const std::string& text) {
-        SendMessageA(Control(kEntry), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-        SendMessageA(window, WM_COMMAND, MAKEWPARAM(kCalc, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(Control(kCalc)));
-    }
-};
 
 TEST_F(FormTest, SevenControlsWithTheirClassesTextsIdsPlacesAndStyles) {
     const struct {

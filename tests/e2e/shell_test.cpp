@@ -6,25 +6,7 @@
 
 namespace {
 
-constexpr COLORREF kGold = RGB(243, 207, 110);
 constexpr int kAboutOkId = IDOK;
-
-// The bounding box of everything in the top band of the client area that is
-// not the background: the heading.
-RECT HeadingBox(const Capture& capture, const RECT& client, int band) {
-    RECT box{client.right, client.bottom, client.left, client.top};
-    for (int y = client.top; y < client.top + band; ++y) {
-        for (int x = client.left; x < client.right; ++x) {
-            if (capture.At(x, y) != kGold) {
-                box.left = std::min(box.left, static_cast<LONG>(x));
-                box.right = std::max(box.right, static_cast<LONG>(x + 1));
-                box.top = std::min(box.top, static_cast<LONG>(y));
-                box.bottom = std::max(box.bottom, static_cast<LONG>(y + 1));
-            }
-        }
-    }
-    return box;
-}
 
 using ShellTest = ProgramTest;
 

@@ -1,0 +1,222 @@
+// Hostile input and load on the real program: huge and strange entries,
+// thousands of presses and repaints, resize storms, the About box again and
+// again.  Afterwards the program must still answer, paint and compute.
+#include "form_test.h"
+
+#include "key.h"
+#include "splitmix.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kAboutCommand = 104;
+
+class LoadTest : public FormTest {
+  protected:
+    // The key field shows what ComputeKey gives for the entry as CALCUL cuts
+    // it, or what it showed before when there is no key.
+    void ExpectCalculMatchesComputeKey(const std::string& held, const std::string& shownBefore) {
+        const std::string cut = held.substr(0, 13);
+        const KeyResult result = ComputeKey(cut.c_str());
+        EXPECT_EQ(Hex(EntryText()), Hex(cut)) << "entry " << Hex(held.substr(0, 20));
+        EXPECT_EQ(KeyText(), result.has_key ? std::string(FormatKeyText(result.key).chars) : shownBefore)
+            << "entry " << Hex(cut);
+    }
+    void ExpectStillRunning() { ASSERT_EQ(WaitForExit(program, 0), STILL_ACTIVE) << "the program has ended"; }
+    // The three buttons show their fills.
+    void ExpectButtonsPainted() {
+        for (const auto& [id, fill] :
+             {std::pair{kCalc, kBlue}, std::pair{kClear, kGreen}, std::pair{kQuit, kRed}}) {
+            const RECT client = ClientRectOnScreen(Control(id));
+            const int area = (client.right - client.left) * (client.bottom - client.top);
+            Capture capture;
+            EXPECT_TRUE(WaitForPixels(
+                client, capture, [&](const Capture& c) { return CountColour(c, client, fill) > area / 2; }))
+                << "button " << id << " lost its fill";
+        }
+    }
+};
+
+TEST_F(LoadTest, HundredThousandCharacterEntriesAreCutToThirteen) {
+    const std::string huge = "1234567890123" + std::string(99987, '8');
+    // Typed: the field takes what fits in its width and refuses the rest.
+    // Wine handles about a thousand refused keystrokes a second.
+    Focus();
+    ULONGLONG start = GetTickCount64();
+    TypeText(huge);
+    ClickAt(CentreOnScreen(Control(kCalc))); // handled after every keystroke before it
+    EXPECT_TRUE(WaitUntil([&] { return KeyText() == "11"; }, 300000)) << "no key after the typing";
+    std::printf("[          ] 100,000 characters typed and CALCUL in %llu ms\n", GetTickCount64() - start);
+    EXPECT_EQ(EntryText(), "1234567890123");
+
+    // Pasted.  Wine's edit control trims a paste that does not fit one
+    // character at a time, measuring the line again each time, so a paste
+    // costs the square of its length: this one has 2,000 characters.
+    SendMessageA(Control(kEntry), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    ASSERT_TRUE(PutOnClipboard("0000000000042" + std::string(1987, '9')));
+    start = GetTickCount64();
+    PressControlKey('V');
+    ClickAt(CentreOnScreen(Control(kCalc)));
+    EXPECT_TRUE(WaitUntil([&] { return KeyText() == "55"; }, 120000)) << "no key after the paste";
+    std::printf("[          ] 2,000 characters pasted and CALCUL in %llu ms\n", GetTickCount64() - start);
+    EXPECT_EQ(EntryText(), "0000000000042");
+
+    // Set from outside, where no width applies: all of it is there until
+    // CALCUL reads its first thirteen characters.  (Nothing may be typed
+    // into a line wider than the field: Wine's edit control then reads
+    // outside its text and crashes.  A user cannot make such a line.)
+    SendMessageA(Control(kEntry), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(("  97" + huge).c_str()));
+    ASSERT_EQ(EntryText().size(), huge.size() + 4);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(kCalc, BN_CLICKED), reinterpret_cast<LPARAM>(Control(kCalc)));
+    EXPECT_EQ(EntryText(), "  97123456789");
+    EXPECT_EQ(KeyText(), "58");
+    ExpectStillRunning();
+}
+
+TEST_F(LoadTest, EveryByteAloneAndInsideNumbersAgreesWithComputeKey) {
+    int keptAsSet = 0;
+    for (int value = 1; value <= 0xFF; ++value) {
+        const char byte = static_cast<char>(value);
+        const std::string entries[] = {std::string(1, byte),
+                                       byte + std::string("1234567890123"),
+                                       "123456" + std::string(1, byte) + "7890123",
+                                       "1234567890123" + std::string(1, byte),
+                                       "1e" + std::string(1, byte) + "5",
+                                       "-" + std::string(1, byte) + "42"};
+        for (const std::string& entry : entries) {
+            SendMessageA(Control(kEntry), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+            const std::string held = EntryText(); // as the field stores it
+            keptAsSet += held == entry ? 1 : 0;
+            const std::string before = KeyText();
+            SendMessageA(window, WM_COMMAND, MAKEWPARAM(kCalc, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(Control(kCalc)));
+            ExpectCalculMatchesComputeKey(held, before);
+        }
+    }
+    std::printf("[          ] %d of %d entries kept byte for byte by the edit control\n", keptAsSet,
+                0xFF * 6);
+    EXPECT_GT(keptAsSet, 0xFF * 6 * 9 / 10);
+    ExpectStillRunning();
+}
+
+TEST_F(LoadTest, TenThousandPressesAndHundredThousandRepaintsLeakNothing) {
+    const HWND calc = Control(kCalc);
+    const HWND clear = Control(kClear);
+    // BM_CLICK goes through the button's own mouse handling: pressed and
+    // released (two repaints), then the command.
+    auto pressBoth = [&](int times) {
+        for (int i = 0; i < times; ++i) {
+            SendMessageA(Control(kEntry), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("1234567890123"));
+            SendMessageA(calc, BM_CLICK, 0, 0);
+            SendMessageA(clear, BM_CLICK, 0, 0);
+        }
+    };
+    pressBoth(500); // warmed up: the fonts, caches and heap have their size
+    WaitForIdle(program);
+    const std::size_t before = PrivateBytes(program);
+    const ULONGLONG start = GetTickCount64();
+    pressBoth(5000); // 10,000 presses
+    const ULONGLONG pressed = GetTickCount64();
+    ASSERT_EQ(EntryText(), std::string(13, ' '));
+    SendMessageA(Control(kEntry), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("1234567890123"));
+    SendMessageA(calc, BM_CLICK, 0, 0);
+    EXPECT_EQ(KeyText(), "11");
+
+    // Each WM_PAINT sent makes the button draw itself once, by WM_DRAWITEM.
+    const HWND buttons[] = {calc, clear, Control(kQuit)};
+    for (int i = 0; i < 100000; ++i) {
+        const HWND button = buttons[i % 3];
+        InvalidateRect(button, nullptr, FALSE);
+        SendMessageA(button, WM_PAINT, 0, 0);
+    }
+    WaitForIdle(program);
+    std::printf("[          ] 10,000 presses in %llu ms, 100,000 repaints in %llu ms\n", pressed - start,
+                GetTickCount64() - pressed);
+    const std::size_t after = PrivateBytes(program);
+    std::printf("[          ] private bytes %zu before, %zu after 10,000 presses and 100,000 repaints\n",
+                before, after);
+    EXPECT_GT(before, 0u);
+    EXPECT_LT(after, before + 256 * 1024) << "memory grew by " << (after - before) << " bytes";
+    ExpectButtonsPainted();
+    ExpectStillRunning();
+}
+
+TEST_F(LoadTest, ResizeAndMinimiseStormsMoveNothing) {
+    const std::vector<HWND> controls = Children(window);
+    std::vector<RECT> places;
+    for (const HWND control : controls) {
+        places.push_back(RectInParent(control));
+    }
+    std::uint64_t state = 8;
+    for (int i = 0; i < 300; ++i) {
+        const int width = 120 + static_cast<int>(NextRandom(state) % 1700);
+        const int height = 40 + static_cast<int>(NextRandom(state) % 1000);
+        SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        if (i % 6 == 0) {
+            ShowWindow(window, SW_MINIMIZE);
+            ShowWindow(window, SW_RESTORE);
+        }
+        if (i % 50 == 0) {
+            WaitForIdle(program);
+        }
+    }
+    ShowWindow(window, SW_MAXIMIZE);
+    ShowWindow(window, SW_RESTORE);
+    SetWindowPos(window, nullptr, 0, 0, 1211, 500, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    WaitForIdle(program);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const RECT rect = RectInParent(controls[i]);
+        EXPECT_TRUE(EqualRect(&rect, &places[i])) << "control " << i + 1 << " moved";
+    }
+    const RECT client = ClientRectOnScreen(window);
+    ASSERT_EQ(client.right - client.left, 1211 - 2 * GetSystemMetrics(SM_CXSIZEFRAME) - 4);
+    Capture capture;
+    EXPECT_TRUE(WaitForPixels(client, capture, [&](const Capture& c) {
+        const RECT box = HeadingBox(c, client, 40);
+        return box.left < box.right && box.top == client.top &&
+               std::abs((box.left - client.left) - (client.right - box.right)) <= 1;
+    })) << "the heading is not centred after the storm";
+    SaveScreenshot(capture, "after-resize-storm.bmp");
+    ExpectButtonsPainted();
+    ExpectStillRunning();
+}
+
+TEST_F(LoadTest, AboutBoxOpenedAndClosedAThousandTimes) {
+    Focus();
+    WaitForIdle(program);
+    const std::size_t before = PrivateBytes(program);
+    for (int i = 0; i < 1000; ++i) {
+        HWND about = nullptr;
+        const bool byKeyboard = i % 100 == 0;
+        if (byKeyboard) {
+            TapAlt();
+            PressKey('H');
+            PressKey('A');
+        } else {
+            PostMessageA(window, WM_COMMAND, kAboutCommand, 0);
+        }
+        ASSERT_TRUE(WaitUntil([&] { return (about = FindAboutBox(program)) != nullptr; }, kDeadlineMs, 1))
+            << "round " << i << ": no About box";
+        ASSERT_FALSE(IsWindowEnabled(window)) << "round " << i << ": the main window is not disabled";
+        if (byKeyboard) {
+            PressKey(VK_ESCAPE);
+        } else {
+            PostMessageA(about, WM_COMMAND, IDOK, 0);
+        }
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about) && IsWindowEnabled(window); }, kDeadlineMs, 1))
+            << "round " << i << ": the About box stays";
+    }
+    WaitForIdle(program);
+    const std::size_t after = PrivateBytes(program);
+    std::printf("[          ] private bytes %zu before, %zu after 1,000 About boxes\n", before, after);
+    EXPECT_LT(after, before + 256 * 1024) << "memory grew by " << (after - before) << " bytes";
+    // The program still computes, typed and clicked.
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(program) == window; }));
+    SendMessageA(Control(kEntry), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("2940000000000"));
+    Click(kCalc);
+    EXPECT_EQ(KeyText(), "47");
+    ExpectStillRunning();
+}
+
+} // namespace
