@@ -6,6 +6,7 @@
 #include "key.h"
 #include "splitmix.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -144,10 +145,8 @@ TEST_F(LoadTest, TenThousandPressesAndHundredThousandRepaintsLeakNothing) {
 
 TEST_F(LoadTest, ResizeAndMinimiseStormsMoveNothing) {
     const std::vector<HWND> controls = Children(window);
-    std::vector<RECT> places;
-    for (const HWND control : controls) {
-        places.push_back(RectInParent(control));
-    }
+    std::vector<RECT> places(controls.size());
+    std::transform(controls.begin(), controls.end(), places.begin(), RectInParent);
     std::uint64_t state = 8;
     for (int i = 0; i < 300; ++i) {
         const int width = 120 + static_cast<int>(NextRandom(state) % 1700);
