@@ -124,7 +124,7 @@ bool ScanNumber(const char* text, Decimal& number) {
         --number.exponent;
     } else {
         while (number.count > 0 && number.digits[number.count - 1] == '0') {
-            --number.count; // trailing zeros only scale: keep the fast path open
+            --number.count; // trailing zeros only scale: keep the big integers small
             ++number.exponent;
         }
     }
@@ -156,22 +156,9 @@ constexpr int kMaxExactDigits = 15; // any 15-digit integer is exact in a double
 double ToDouble(const Decimal& number) {
     double magnitude = 0.0;
     if (number.count > 0) {
-        if (number.count <= kMaxExactDigits && number.exponent >= -kMaxExactPower &&
-            number.exponent <= kMaxExactPower) {
-            // Both operands are exact, so one IEEE operation rounds once.
-            std::int64_t whole = 0;
-            for (int i = 0; i < number.count; ++i) {
-                whole = whole * 10 + (number.digits[i] - '0');
-            }
-            const auto mantissa = static_cast<double>(whole);
-            magnitude = number.exponent >= 0 ? mantissa * kExactPowers[number.exponent]
-                                             : mantissa / kExactPowers[-number.exponent];
-        } else {
-            const std::int64_t exponent =
-                std::clamp<std::int64_t>(number.exponent, -kExponentCap, kExponentCap);
-            magnitude = DecimalToDouble(number.digits, static_cast<std::size_t>(number.count),
-                                        static_cast<std::int32_t>(exponent));
-        }
+        const std::int64_t exponent = std::clamp<std::int64_t>(number.exponent, -kExponentCap, kExponentCap);
+        magnitude = DecimalToDouble(number.digits, static_cast<std::size_t>(number.count),
+                                    static_cast<std::int32_t>(exponent));
     }
     return number.negative ? -magnitude : magnitude;
 }
