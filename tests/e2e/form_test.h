@@ -35,17 +35,25 @@ class FormTest : public ProgramTest {
         ASSERT_TRUE(WaitUntil([&] { return EntryText().size() >= before.size() + text.size(); }))
             << "typed \"" << text << "\", the entry field holds \"" << EntryText() << "\"";
     }
+    // Puts any bytes into the entry field at message level.
+    void SetEntry(const std::string& text) {
+        SendMessageA(Control(kEntry), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    // The CALCUL command as the button sends it, without the mouse.
+    void SendCalcul() {
+        SendMessageA(window, WM_COMMAND, MAKEWPARAM(kCalc, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(Control(kCalc)));
+    }
     // What a user does for one number: empty the field, type, click CALCUL.
     void TypeAndCalculate(const std::string& text) {
-        SendMessageA(Control(kEntry), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+        SetEntry("");
         Type(text);
         Click(kCalc);
     }
     // The same at message level: any bytes, and fast.
     void SetAndCalculate(const std::string& text) {
-        SendMessageA(Control(kEntry), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-        SendMessageA(window, WM_COMMAND, MAKEWPARAM(kCalc, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(Control(kCalc)));
+        SetEntry(text);
+        SendCalcul();
     }
 };
 

@@ -54,7 +54,7 @@ TEST_F(LoadTest, HundredThousandCharacterEntriesAreCutToThirteen) {
     // Pasted.  Wine's edit control trims a paste that does not fit one
     // character at a time, measuring the line again each time, so a paste
     // costs the square of its length: this one has 2,000 characters.
-    SendMessageA(Control(kEntry), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    SetEntry("");
     ASSERT_TRUE(PutOnClipboard("0000000000042" + std::string(1987, '9')));
     start = GetTickCount64();
     PressControlKey('V');
@@ -67,9 +67,9 @@ TEST_F(LoadTest, HundredThousandCharacterEntriesAreCutToThirteen) {
     // CALCUL reads its first thirteen characters.  (Nothing may be typed
     // into a line wider than the field: Wine's edit control then reads
     // outside its text and crashes.  A user cannot make such a line.)
-    SendMessageA(Control(kEntry), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(("  97" + huge).c_str()));
+    SetEntry("  97" + huge);
     ASSERT_EQ(EntryText().size(), huge.size() + 4);
-    SendMessageA(window, WM_COMMAND, MAKEWPARAM(kCalc, BN_CLICKED), reinterpret_cast<LPARAM>(Control(kCalc)));
+    SendCalcul();
     EXPECT_EQ(EntryText(), "  97123456789");
     EXPECT_EQ(KeyText(), "58");
     ExpectStillRunning();
@@ -86,12 +86,11 @@ TEST_F(LoadTest, EveryByteAloneAndInsideNumbersAgreesWithComputeKey) {
                                        "1e" + std::string(1, byte) + "5",
                                        "-" + std::string(1, byte) + "42"};
         for (const std::string& entry : entries) {
-            SendMessageA(Control(kEntry), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+            SetEntry(entry);
             const std::string held = EntryText(); // as the field stores it
             keptAsSet += held == entry ? 1 : 0;
             const std::string before = KeyText();
-            SendMessageA(window, WM_COMMAND, MAKEWPARAM(kCalc, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(Control(kCalc)));
+            SendCalcul();
             ExpectCalculMatchesComputeKey(held, before);
         }
     }
@@ -108,7 +107,7 @@ TEST_F(LoadTest, TenThousandPressesAndHundredThousandRepaintsLeakNothing) {
     // released (two repaints), then the command.
     auto pressBoth = [&](int times) {
         for (int i = 0; i < times; ++i) {
-            SendMessageA(Control(kEntry), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("1234567890123"));
+            SetEntry("1234567890123");
             SendMessageA(calc, BM_CLICK, 0, 0);
             SendMessageA(clear, BM_CLICK, 0, 0);
         }
@@ -120,7 +119,7 @@ TEST_F(LoadTest, TenThousandPressesAndHundredThousandRepaintsLeakNothing) {
     pressBoth(5000); // 10,000 presses
     const ULONGLONG pressed = GetTickCount64();
     ASSERT_EQ(EntryText(), std::string(13, ' '));
-    SendMessageA(Control(kEntry), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("1234567890123"));
+    SetEntry("1234567890123");
     SendMessageA(calc, BM_CLICK, 0, 0);
     EXPECT_EQ(KeyText(), "11");
 
@@ -212,7 +211,7 @@ TEST_F(LoadTest, AboutBoxOpenedAndClosedAThousandTimes) {
     EXPECT_LT(after, before + 256 * 1024) << "memory grew by " << (after - before) << " bytes";
     // The program still computes, typed and clicked.
     ASSERT_TRUE(WaitUntil([&] { return FocusOf(program) == window; }));
-    SendMessageA(Control(kEntry), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("2940000000000"));
+    SetEntry("2940000000000");
     Click(kCalc);
     EXPECT_EQ(KeyText(), "47");
     ExpectStillRunning();
