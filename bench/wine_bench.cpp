@@ -4,6 +4,8 @@
 // tervalo.exe and the minimal program, alternating.  CALCUL: one sent
 // CALCUL command against one sent WM_NULL (a ping), alternating.
 // Prints "name value" lines.
+#include "windows_path.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -91,14 +93,6 @@ void Stop(Started& started) {
     }
     CloseHandle(started.process.hThread);
     CloseHandle(started.process.hProcess);
-}
-
-std::string WindowsPath(std::string path) {
-    if (!path.empty() && path[0] == '/') {
-        path = "Z:" + path;
-    }
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path;
 }
 
 } // namespace

@@ -2,24 +2,11 @@
 //   tervalo_driver.exe --program=PATH [--artefacts=DIR] [gtest flags]
 // PATH and DIR may be Unix paths; Wine reaches them through drive Z:.
 #include "driver.h"
+#include "windows_path.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
-
-namespace {
-
-std::string WindowsPath(const char* path) {
-    std::string result = path;
-    if (!result.empty() && result[0] == '/') {
-        result = "Z:" + result;
-    }
-    std::replace(result.begin(), result.end(), '/', '\\');
-    return result;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
