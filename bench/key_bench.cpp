@@ -13,10 +13,12 @@
 
 namespace {
 
+constexpr std::size_t kEntries = 1024; // in each set; a power of two, so the index wraps with a mask
+
 std::vector<std::string> ThirteenDigitEntries() {
     std::vector<std::string> entries;
     std::uint64_t state = 13;
-    for (int i = 0; i < 1024; ++i) {
+    for (std::size_t i = 0; i < kEntries; ++i) {
         char text[16];
         std::snprintf(text, sizeof text, "%013llu",
                       static_cast<unsigned long long>(NextRandom(state) % 10000000000000ULL));
@@ -46,7 +48,7 @@ std::vector<std::string> MixedEntries() {
                                         "4."};
     std::vector<std::string> entries;
     std::uint64_t state = 29;
-    for (int i = 0; i < 1024; ++i) {
+    for (std::size_t i = 0; i < kEntries; ++i) {
         entries.push_back(std::string(kinds[NextRandom(state) % std::size(kinds)]).substr(0, 13));
     }
     return entries;
@@ -54,16 +56,6 @@ std::vector<std::string> MixedEntries() {
 
 int FmodKey(double n) {
     return n == 0.0 ? 0 : static_cast<int>(97.0 - std::fmod(n, 97.0));
-}
-
-template <typename Reader>
-void RunOver(benchmark::State& state, const std::vector<std::string>& entries, Reader read) {
-    std::size_t i = 0;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(read(entries[i].c_str()));
-        i = (i + 1) & 1023;
-    }
-    state.SetItemsProcessed(state.iterations());
 }
 
 int WithComputeKey(const char* entry) {
@@ -80,32 +72,40 @@ int WithStrtod(const char* entry) {
     return FmodKey(std::strtod(entry, nullptr));
 }
 
-void ComputeKey13(benchmark::State& state) {
-    RunOver(state, ThirteenDigitEntries(), WithComputeKey);
+// One reader over one set, the reader a template argument so that the
+// call is as direct as the program's own.
+template <int (*Read)(const char*)>
+void RunOver(benchmark::State& state, const std::vector<std::string>& entries) {
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Read(entries[i].c_str()));
+        i = (i + 1) & (kEntries - 1);
+    }
+    state.SetItemsProcessed(state.iterations());
 }
-void Sscanf13(benchmark::State& state) {
-    RunOver(state, ThirteenDigitEntries(), WithSscanf);
-}
-void Strtod13(benchmark::State& state) {
-    RunOver(state, ThirteenDigitEntries(), WithStrtod);
-}
-void ComputeKeyMixed(benchmark::State& state) {
-    RunOver(state, MixedEntries(), WithComputeKey);
-}
-void SscanfMixed(benchmark::State& state) {
-    RunOver(state, MixedEntries(), WithSscanf);
-}
-void StrtodMixed(benchmark::State& state) {
-    RunOver(state, MixedEntries(), WithStrtod);
+
+struct EntrySet {
+    const char* name;
+    std::vector<std::string> entries;
+};
+
+// The reader over each set, named reader then set: ComputeKey13, ComputeKeyMixed, ...
+template <int (*Read)(const char*)> void RegisterReader(const char* name, const EntrySet (&sets)[2]) {
+    for (const EntrySet& set : sets) {
+        benchmark::RegisterBenchmark((std::string(name) + set.name).c_str(),
+                                     [&set](benchmark::State& state) { RunOver<Read>(state, set.entries); });
+    }
 }
 
 } // namespace
 
-BENCHMARK(ComputeKey13);
-BENCHMARK(Sscanf13);
-BENCHMARK(Strtod13);
-BENCHMARK(ComputeKeyMixed);
-BENCHMARK(SscanfMixed);
-BENCHMARK(StrtodMixed);
-
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    const EntrySet sets[] = {{"13", ThirteenDigitEntries()}, {"Mixed", MixedEntries()}};
+    RegisterReader<WithComputeKey>("ComputeKey", sets);
+    RegisterReader<WithSscanf>("Sscanf", sets);
+    RegisterReader<WithStrtod>("Strtod", sets);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
