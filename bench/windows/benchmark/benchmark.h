@@ -104,12 +104,14 @@ inline void RunSpecifiedBenchmarks() {
         }
         std::vector<double> perIteration;
         for (int repetition = 0; repetition < flags.repetitions; ++repetition) {
-            perIteration.push_back(internal::Time(benchmark, iterations) * 1e9 / static_cast<double>(iterations));
+            perIteration.push_back(internal::Time(benchmark, iterations) * 1e9 /
+                                   static_cast<double>(iterations));
         }
         std::sort(perIteration.begin(), perIteration.end());
         const std::size_t middle = perIteration.size() / 2;
-        const double median = perIteration.size() % 2 == 1 ? perIteration[middle]
-                                                            : (perIteration[middle - 1] + perIteration[middle]) / 2;
+        const double median = perIteration.size() % 2 == 1
+                                  ? perIteration[middle]
+                                  : (perIteration[middle - 1] + perIteration[middle]) / 2;
         std::printf("%s    {\"run_name\": \"%s\", \"aggregate_name\": \"median\", \"iterations\": %lld, "
                     "\"real_time\": %.3f, \"time_unit\": \"ns\"}",
                     separator, benchmark.name.c_str(), static_cast<long long>(iterations), median);
