@@ -4,11 +4,11 @@
 // tervalo.exe and the minimal program, alternating.  CALCUL: one sent
 // CALCUL command against one sent WM_NULL (a ping), alternating.
 // Prints "name value" lines.
+#include "median.h"
 #include "windows_path.h"
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -25,12 +25,6 @@ double Now() {
     LARGE_INTEGER count;
     QueryPerformanceCounter(&count);
     return static_cast<double>(count.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2.0;
 }
 
 struct Search {

@@ -6,6 +6,8 @@
 #ifndef TERVALO_BENCH_WINDOWS_BENCHMARK_H
 #define TERVALO_BENCH_WINDOWS_BENCHMARK_H
 
+#include "../../median.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
@@ -107,14 +109,10 @@ inline void RunSpecifiedBenchmarks() {
             perIteration.push_back(internal::Time(benchmark, iterations) * 1e9 /
                                    static_cast<double>(iterations));
         }
-        std::sort(perIteration.begin(), perIteration.end());
-        const std::size_t middle = perIteration.size() / 2;
-        const double median = perIteration.size() % 2 == 1
-                                  ? perIteration[middle]
-                                  : (perIteration[middle - 1] + perIteration[middle]) / 2;
         std::printf("%s    {\"run_name\": \"%s\", \"aggregate_name\": \"median\", \"iterations\": %lld, "
                     "\"real_time\": %.3f, \"time_unit\": \"ns\"}",
-                    separator, benchmark.name.c_str(), static_cast<long long>(iterations), median);
+                    separator, benchmark.name.c_str(), static_cast<long long>(iterations),
+                    Median(perIteration));
         separator = ",\n";
     }
     std::printf("\n  ]\n}\n");
