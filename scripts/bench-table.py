@@ -1,12 +1,16 @@
 #!/usr/bin/python3
-"""Turns scripts/bench's measurements into a Markdown table: bench-table.py DIR RUNS."""
+"""Turns scripts/bench's measurements into a Markdown table: bench-table.py DIR RUNS README.
+
+Where the shipped i686 build was not measured (its code runs emulated here, or
+not at all), its rows and their machine are kept from README's last table."""
 import json
 import os
 import platform
+import re
 import subprocess
 import sys
 
-out, runs = sys.argv[1], sys.argv[2]
+out, runs, readme = sys.argv[1], sys.argv[2], sys.argv[3]
 # Each build that was measured, the shipped one first.
 builds = [("i686", "i686 under 32-bit Wine (shipped)"), ("x86_64", "x86_64 under wine64"), ("native", "native")]
 
@@ -23,8 +27,24 @@ def key_times(build):
     return times
 
 
+
+def kept_i686_rows():
+    """README's rows of the i686 build, and the line that says where they were measured."""
+    table = re.search(r"<!-- bench -->(.*)<!-- /bench -->", open(readme).read(), re.S).group(1)
+    rows = [line for line in table.splitlines() if line.startswith("| ") and builds[0][1] in line]
+    earlier = re.search(r"^i686 rows: measured natively by (.*?);", table, re.M)
+    if not earlier:
+        earlier = re.search(r"^Measured by (.*)\.$", table, re.M)
+    return rows, earlier.group(1)
+
+
+not_measured = f"{out}/i686-not-measured.txt"
+kept_rows, kept_from = kept_i686_rows() if os.path.exists(not_measured) else ([], None)
 key_rows, wine_rows = [], []
 for build, label in builds:
+    if build == "i686" and kept_from:
+        key_rows += [row for row in kept_rows if row.startswith("| ComputeKey")]
+        wine_rows += [row for row in kept_rows if not row.startswith("| ComputeKey")]
     if os.path.exists(f"{out}/key-{build}.json"):
         t = key_times(build)
         ratio13 = t["Sscanf13"] / t["ComputeKey13"]
@@ -56,11 +76,13 @@ rows = key_rows + wine_rows + [
 cpu = subprocess.run(["sh", "-c", "grep -m1 'model name' /proc/cpuinfo | cut -d: -f2"], capture_output=True,
                      text=True).stdout.strip()
 print(f"Measured by `scripts/bench {runs}` on {platform.machine()}, {cpu}, {os.cpu_count()} cores.")
+if kept_from:
+    print(f"i686 rows: measured natively by {kept_from}; not measured here: {open(not_measured).read().strip()}.")
 print("Ratios are taken within one run; absolute times are context only.\n")
 print("| What | Measured | Ratio | Target | |")
 print("|---|---|---|---|---|")
 for row in rows:
-    print("| " + " | ".join(row) + " |")
+    print(row if isinstance(row, str) else "| " + " | ".join(row) + " |")
 print("\nCommands: `build/native/bench/key_bench` (Google Benchmark) and, under Wine, "
       "`tests/wine/wine-run STATE build/TARGET/bench/key_bench.exe` (the same source on `bench/windows/`'s timer; "
       "its sscanf and strtod are MinGW-w64's own, which g++ selects), each the median of 3 one-second repetitions; "
