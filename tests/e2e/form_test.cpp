@@ -178,12 +178,21 @@ TEST_F(FormTest, CalculShowsTheKeyOfTheTypedNumber) {
     EXPECT_EQ(EntryText(), "1234567890123");
     EXPECT_EQ(KeyText(), "11");
 
-    // A run of entries, each with its own key.
+    // A run of entries, each with its own key; Corsica's 2A and 2B typed as 19 and 18.
     const struct {
         const char* entry;
         const char* key;
-    } run[] = {{"97", "97"},   {"96", "1"},    {"1", "96"},    {"2940000000000", "47"}, {"-5", "102"},
-               {"12.5", "85"}, {"1e30", "97"}, {"  42", "55"}, {"1 85 05 78 00", "96"}};
+    } run[] = {{"97", "97"},
+               {"96", "1"},
+               {"1", "96"},
+               {"2940000000000", "47"},
+               {"-5", "102"},
+               {"12.5", "85"},
+               {"1e30", "97"},
+               {"  42", "55"},
+               {"1 85 05 78 006 084", "96"},
+               {"2530719073004", "43"},
+               {"2530718073004", "70"}};
     for (const auto& entry : run) {
         TypeAndCalculate(entry.entry);
         EXPECT_EQ(KeyText(), entry.key) << "entry \"" << entry.entry << "\"";
