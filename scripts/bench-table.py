@@ -27,7 +27,6 @@ def key_times(build):
     return times
 
 
-
 def kept_i686_rows():
     """README's rows of the i686 build, and the line that says where they were measured."""
     table = re.search(r"<!-- bench -->(.*)<!-- /bench -->", open(readme).read(), re.S).group(1)
