@@ -15,21 +15,29 @@
 extern std::string ProgramPath; // Windows path of tervalo.exe
 extern std::string ArtefactDir; // where screenshots go (Windows path), may be empty
 
+// Every wait below fails only when its condition still fails after
+// kDeadlineMs in which the program's thread did next to no work (it hangs,
+// sits idle or has ended), or after kWaitCapMs however busy it is: a slow or
+// emulated machine makes a wait longer, never a failure.
 constexpr DWORD kDeadlineMs = 10000;
+constexpr DWORD kWaitCapMs = 20 * 60 * 1000;
 
 struct Program {
     PROCESS_INFORMATION process{};
     HWND window = nullptr;
 };
 
-// Starts the program and waits for its main window; false on time-out.
+// Starts the program and waits for its main window; false on time-out.  The
+// waits watch the work of the program started last.
 bool StartProgram(Program& program);
+bool HasEnded(const Program& program);
 // The exit code once the process has ended, or STILL_ACTIVE after the wait.
 DWORD WaitForExit(const Program& program, DWORD timeoutMs = kDeadlineMs);
 // Ends the process if it still runs and releases the handles.
 void EndProgram(Program& program);
 
-// Polls the condition every pollMs until it holds or the time runs out.
+// Polls the condition, every pollMs at first, until it holds or the program
+// has done next to nothing for timeoutMs.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kDeadlineMs, DWORD pollMs = 10);
 // Waits until the program's thread has handled everything sent or typed so
 // far and sits idle in its message loop.
