@@ -193,10 +193,13 @@ TEST_F(LoadTest, ResizeAndMinimiseStormsMoveNothing) {
 
 TEST_F(LoadTest, AboutBoxOpenedAndClosedAThousandTimes) {
     Focus();
-    WaitForIdle(program);
-    const std::size_t before = PrivateBytes(program);
+    std::size_t before = 0;
     const int rounds = Share(1000);
     for (int i = 0; i < rounds; ++i) {
+        if (i == 2) { // warmed up: the box has been opened by keyboard and by command
+            WaitForIdle(program);
+            before = PrivateBytes(program);
+        }
         HWND about = nullptr;
         const bool byKeyboard = i % 100 == 0;
         if (byKeyboard) {
