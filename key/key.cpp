@@ -3,6 +3,7 @@
 #include "decimal.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -38,13 +39,24 @@ std::int32_t ToSigned32(std::uint32_t bits) {
 
 // The low 32 bits of x truncated toward zero to a signed 64-bit integer.
 // Values outside that range (infinities and NaN included) give -2^63, as the
-// processor's conversion does, and so contribute 0.
+// processor's conversion does, and so contribute 0.  Worked out in 32-bit
+// pieces, |x| = high * 2^32 + low, both exact: a 32-bit x86 converts to 64
+// bits only on the x87 unit, whose switches of rounding mode stall it.
 std::int32_t TruncateToLow32(double x) {
     if (!(x >= -kTwoTo63 && x < kTwoTo63)) {
         return 0;
     }
-    const auto whole = static_cast<std::int64_t>(x);
-    return ToSigned32(static_cast<std::uint32_t>(static_cast<std::uint64_t>(whole)));
+    if constexpr (sizeof(void*) >= 8) {
+        return ToSigned32(
+            static_cast<std::uint32_t>(static_cast<std::uint64_t>(static_cast<std::int64_t>(x))));
+    }
+    const double magnitude = std::fabs(x);
+    const auto high = static_cast<std::int32_t>(magnitude * 0x1p-32);  // below 2^31: its floor
+    const double low = magnitude - static_cast<double>(high) * 0x1p32; // in [0, 2^32)
+    const std::uint32_t lowBits =
+        low < 0x1p31 ? static_cast<std::uint32_t>(static_cast<std::int32_t>(low))
+                     : static_cast<std::uint32_t>(static_cast<std::int32_t>(low - 0x1p31)) + 0x80000000u;
+    return ToSigned32(x < 0.0 ? 0u - lowBits : lowBits);
 }
 
 // Writes the decimal digits of magnitude, most significant first, and
@@ -151,6 +163,14 @@ constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7
                                    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 constexpr int kMaxExactPower = 22;
 constexpr int kMaxExactDigits = 15; // any 15-digit integer is exact in a double
+// The same powers as integers, as far as 64 bits take them.
+// clang-format off
+constexpr std::uint64_t kIntegerPowers[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000,
+                                            1000000000, 10000000000, 100000000000, 1000000000000,
+                                            10000000000000, 100000000000000, 1000000000000000,
+                                            10000000000000000, 100000000000000000, 1000000000000000000,
+                                            10000000000000000000ULL};
+// clang-format on
 
 // The nearest double to the decimal, round half to even.
 double ToDouble(const Decimal& number) {
@@ -161,6 +181,36 @@ double ToDouble(const Decimal& number) {
                                     static_cast<std::int32_t>(exponent));
     }
     return number.negative ? -magnitude : magnitude;
+}
+
+// A run of digits, gathered in the target's word: nine digits at a time in
+// 32 bits, where 64-bit products are slow, so that it multiplies in 64 bits
+// once per nine digits instead of once per digit; all nineteen that the
+// one-pass reading takes at once in 64 bits.
+using DigitWord = std::uintptr_t;
+constexpr int kGroupDigits = sizeof(DigitWord) >= 8 ? 19 : 9;
+
+struct DigitRun {
+    std::uint64_t done = 0; // the value of the groups before the current one
+    DigitWord group = 0;
+    int inGroup = 0; // digits in the current group
+};
+
+void AppendDigit(DigitRun& run, char digit) {
+    if constexpr (kGroupDigits < 19) {
+        if (run.inGroup == kGroupDigits) {
+            run.done = run.done * kIntegerPowers[kGroupDigits] + run.group;
+            run.group = 0;
+            run.inGroup = 0;
+        }
+        ++run.inGroup;
+    }
+    run.group = run.group * 10 + static_cast<DigitWord>(digit - '0');
+}
+
+// The value of the run, modulo 2^64.
+std::uint64_t RunValue(const DigitRun& run) {
+    return run.done * kIntegerPowers[run.inGroup] + run.group;
 }
 
 // The common entry, read in one pass: at most 19 digits (so that they fit
@@ -175,17 +225,17 @@ bool ReadShortNumber(const char* p, double& n) {
     if (*p == '+' || *p == '-') {
         ++p;
     }
-    std::uint64_t whole = 0;
+    DigitRun run;
     const char* start = p;
     for (; IsDigit(*p); ++p) {
-        whole = whole * 10 + static_cast<std::uint64_t>(*p - '0');
+        AppendDigit(run, *p);
     }
     std::ptrdiff_t digits = p - start;
     std::int32_t exponent = 0;
     if (*p == '.') {
         start = ++p;
         for (; IsDigit(*p); ++p) {
-            whole = whole * 10 + static_cast<std::uint64_t>(*p - '0');
+            AppendDigit(run, *p);
         }
         exponent = -static_cast<std::int32_t>(p - start);
         digits += p - start;
@@ -215,14 +265,15 @@ bool ReadShortNumber(const char* p, double& n) {
         }
     }
     constexpr std::uint64_t kExactLimit = 1ULL << 53;
+    std::uint64_t whole = RunValue(run);
     if (whole > kExactLimit) {
         return false;
     }
     double magnitude = 0.0;
     if (exponent > kMaxExactPower && exponent <= kMaxExactPower + kMaxExactDigits &&
-        whole <= kExactLimit / static_cast<std::uint64_t>(kExactPowers[exponent - kMaxExactPower])) {
+        whole <= kExactLimit / kIntegerPowers[exponent - kMaxExactPower]) {
         // Still exact with part of the power moved into the digits.
-        whole *= static_cast<std::uint64_t>(kExactPowers[exponent - kMaxExactPower]);
+        whole *= kIntegerPowers[exponent - kMaxExactPower];
         exponent = kMaxExactPower;
     }
     if (exponent < -kMaxExactPower || exponent > kMaxExactPower) {
@@ -230,7 +281,9 @@ bool ReadShortNumber(const char* p, double& n) {
             return false;
         }
     } else {
-        const auto mantissa = static_cast<double>(whole);
+        // At most 2^53, so exact from its two 32-bit halves.
+        const double mantissa = static_cast<double>(static_cast<std::uint32_t>(whole >> 32)) * 0x1p32 +
+                                static_cast<double>(static_cast<std::uint32_t>(whole));
         magnitude = exponent >= 0 ? mantissa * kExactPowers[exponent] : mantissa / kExactPowers[-exponent];
     }
     n = negative ? -magnitude : magnitude;

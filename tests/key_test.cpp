@@ -197,6 +197,13 @@ TEST(KeyArithmetic, HugeAndTinyMagnitudes) {
         {"2147483648", kKey, 31},
         {"123456789012345678", kKey, 33},
         {"999999999999999999", kKey, 97},
+        // Truncated beyond 2^31 and 2^32, with fractions and signs.
+        {"-123456789012345678", kKey, 161},
+        {"4294967296.75", kKey, 62},
+        {"-6442450943.9", kKey, 100},
+        {"1000000000000000.5", kKey, 52},
+        {"-2147483648.5", kKey, 163},
+        {"-9.2e18", kKey, 97},
     };
     ExpectKeys(cases);
 }
