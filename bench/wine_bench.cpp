@@ -1,8 +1,9 @@
 // Times the real program from another process, as a user feels it:
-//   wine_bench.exe PROGRAM.exe MINIMAL.exe [RUNS]
+//   wine_bench.exe PROGRAM.exe SAME_WORK.exe MINIMAL.exe [RUNS]
 // Start-up: CreateProcess until the main window answers a message, for
-// tervalo.exe and the minimal program, alternating.  CALCUL: one sent
-// CALCUL command against one sent WM_NULL (a ping), alternating.
+// tervalo.exe, the program doing its start-up calls plainly and the bare
+// window, in turns.  CALCUL: one sent CALCUL command against one sent
+// WM_NULL (a ping), alternating.
 // Prints "name value" lines.
 #include "median.h"
 #include "windows_path.h"
@@ -92,33 +93,35 @@ void Stop(Started& started) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s PROGRAM.exe MINIMAL.exe [RUNS]\n", argv[0]);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s PROGRAM.exe SAME_WORK.exe MINIMAL.exe [RUNS]\n", argv[0]);
         return 2;
     }
-    const std::string program = WindowsPath(argv[1]);
-    const std::string minimal = WindowsPath(argv[2]);
-    const int runs = argc > 3 ? std::atoi(argv[3]) : 20;
+    const std::string paths[] = {WindowsPath(argv[1]), WindowsPath(argv[2]), WindowsPath(argv[3])};
+    const char* const names[] = {"program", "same_work", "minimal"};
+    const std::string& program = paths[0];
+    const int runs = argc > 4 ? std::atoi(argv[4]) : 20;
 
     // One run of each first, unmeasured: Wine maps its DLLs once.
-    for (const std::string& path : {program, minimal}) {
+    for (const std::string& path : paths) {
         Started warm = Start(path);
         Stop(warm);
     }
-    std::vector<double> programTimes;
-    std::vector<double> minimalTimes;
+    std::vector<double> times[3];
     for (int run = 0; run < runs; ++run) {
-        // Which goes first alternates too.
-        for (int turn = 0; turn < 2; ++turn) {
-            const bool programTurn = (turn == 0) == (run % 2 == 0);
-            Started started = Start(programTurn ? program : minimal);
-            (programTurn ? programTimes : minimalTimes).push_back(started.milliseconds);
+        // Which goes first rotates too.
+        for (int turn = 0; turn < 3; ++turn) {
+            const int which = (run + turn) % 3;
+            Started started = Start(paths[which]);
+            times[which].push_back(started.milliseconds);
             Stop(started);
         }
     }
-    std::printf("startup_program_ms %.2f\n", Median(programTimes));
-    std::printf("startup_minimal_ms %.2f\n", Median(minimalTimes));
-    std::printf("startup_ratio %.3f\n", Median(programTimes) / Median(minimalTimes));
+    for (int which = 0; which < 3; ++which) {
+        std::printf("startup_%s_ms %.2f\n", names[which], Median(times[which]));
+    }
+    std::printf("startup_ratio %.3f\n", Median(times[0]) / Median(times[1]));
+    std::printf("startup_bare_ratio %.3f\n", Median(times[0]) / Median(times[2]));
 
     Started started = Start(program);
     const HWND entry = GetDlgItem(started.window, 115);
