@@ -39,9 +39,10 @@ std::int32_t ToSigned32(std::uint32_t bits) {
 
 // The low 32 bits of x truncated toward zero to a signed 64-bit integer.
 // Values outside that range (infinities and NaN included) give -2^63, as the
-// processor's conversion does, and so contribute 0.  Worked out in 32-bit
-// pieces, |x| = high * 2^32 + low, both exact: a 32-bit x86 converts to 64
-// bits only on the x87 unit, whose switches of rounding mode stall it.
+// processor's conversion does, and so contribute 0.  A 64-bit target
+// truncates in one instruction; a 32-bit x86 converts to 64 bits only on the
+// x87 unit, whose switches of rounding mode stall it, so there the value is
+// taken apart in 32-bit pieces, |x| = high * 2^32 + low, both exact.
 std::int32_t TruncateToLow32(double x) {
     if (!(x >= -kTwoTo63 && x < kTwoTo63)) {
         return 0;
