@@ -102,7 +102,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
                         520, 150, 50, 22, window, nullptr, instance, nullptr);
     SendMessageA(entry, WM_SETFONT, reinterpret_cast<WPARAM>(bold), TRUE);
     SendMessageA(key, WM_SETFONT, reinterpret_cast<WPARAM>(bold), TRUE);
-    SetFocus(entry);
+    SetFocus(entry); // twice, as the program does: by the form, then on WM_CREATE
     SetFocus(entry);
     ShowWindow(window, show);
     UpdateWindow(window);

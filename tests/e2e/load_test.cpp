@@ -18,8 +18,9 @@ constexpr int kAboutCommand = 104;
 // where CTest says the program runs emulated.  Every check stays the same,
 // and every bound on memory holds per operation.
 int Share(int count) {
-    const char* divisor = std::getenv("TERVALO_LOAD_DIVISOR");
-    return divisor != nullptr && std::atoi(divisor) > 1 ? count / std::atoi(divisor) : count;
+    const char* text = std::getenv("TERVALO_LOAD_DIVISOR");
+    const int divisor = text != nullptr ? std::atoi(text) : 1;
+    return divisor > 1 ? count / divisor : count;
 }
 
 class LoadTest : public FormTest {
