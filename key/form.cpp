@@ -5,7 +5,7 @@
 #include "look.h"
 #include "resource.h"
 
-#include <cstring>
+#include <algorithm>
 
 HWND CalcButton;
 HWND ClearButton;
@@ -19,8 +19,6 @@ std::string LastEntry __attribute__((init_priority(1000)));
 namespace {
 
 constexpr std::size_t kEntryLength = 13;
-// What CALCUL reads the entry field into: 13 characters, the NUL, room.
-char EntryText[16];
 
 constexpr char kEntryClearText[] = "             "; // 13 spaces
 constexpr char kKeyClearText[] = "  ";
@@ -87,14 +85,20 @@ void DrawFormButton(const DRAWITEMSTRUCT* item) {
     }
 }
 
-// CALCUL: cuts the entry to 13 characters and shows its key; an entry with
-// no number leaves the key field as it was.
+// CALCUL: cuts the entry to 13 characters and shows the key of what the
+// field then holds; an entry with no number leaves the key field as it was.
+// The 13 count from the first character that is not white space: EFFACER
+// leaves 13 blanks, and a click into the centred field puts the caret among
+// them, so a number typed after it has blanks in front.
 void OnCalculate(HWND /*window*/) {
     ApplyEntryFont();
-    SendMessageA(NumberEdit, WM_GETTEXT, kEntryLength + 1, reinterpret_cast<LPARAM>(EntryText));
-    LastEntry.assign(EntryText, strnlen(EntryText, kEntryLength));
+    std::string text(static_cast<std::size_t>(SendMessageA(NumberEdit, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(
+        SendMessageA(NumberEdit, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    const auto start = std::find_if_not(text.begin(), text.end(), IsWhiteSpace) - text.begin();
+    LastEntry.assign(text, static_cast<std::size_t>(start), kEntryLength);
     SendMessageA(NumberEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(LastEntry.c_str()));
-    const KeyResult result = ComputeKey(EntryText);
+    const KeyResult result = ComputeKey(LastEntry.c_str());
     if (result.has_key) {
         SendMessageA(KeyEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(FormatKeyText(result.key).chars));
     }

@@ -20,10 +20,6 @@ constexpr int kMaxDigits = kMaxDecimalDigits;
 // Decimal exponents beyond this overflow or underflow every double anyway.
 constexpr std::int32_t kExponentCap = 100000;
 
-bool IsSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -86,7 +82,7 @@ struct Decimal {
 // Scans one number at the start of text; false when there is none.
 bool ScanNumber(const char* text, Decimal& number) {
     const char* p = text;
-    while (IsSpace(*p)) {
+    while (IsWhiteSpace(*p)) {
         ++p;
     }
     number.negative = false;
@@ -219,7 +215,7 @@ std::uint64_t RunValue(const DigitRun& run) {
 // that it holds exactly too, so that one IEEE operation rounds once.
 // Returns false when the entry needs the general reading.
 bool ReadShortNumber(const char* p, double& n) {
-    while (IsSpace(*p)) {
+    while (IsWhiteSpace(*p)) {
         ++p;
     }
     const bool negative = (*p == '-');

@@ -17,6 +17,11 @@ struct KeyText {
     char chars[kKeyTextSize];
 };
 
+// The white space that the reading skips in front of a number.
+constexpr bool IsWhiteSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
 // Reads the number at the start of the entry as "%lf" would (white space,
 // sign, digits, point, exponent; no "inf", no hex, no decimal comma) and
 // derives the key with the program's double and 32-bit steps.

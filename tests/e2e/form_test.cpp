@@ -174,28 +174,39 @@ TEST_F(FormTest, CalculShowsTheKeyOfTheTypedNumber) {
     EXPECT_EQ(FocusOf(program), Control(kEntry)) << "the focus did not return to the entry field";
 
     // Fifteen digits are cut to their first thirteen.
-    TypeAndCalculate("123456789012345");
+    EnterAndCalculate("123456789012345");
     EXPECT_EQ(EntryText(), "1234567890123");
     EXPECT_EQ(KeyText(), "11");
 
-    // A run of entries, each with its own key; Corsica's 2A and 2B typed as 19 and 18.
+    // A run of entries, each with its own key; Corsica's 2A and 2B typed as
+    // 19 and 18.  Blanks in front of the number do not count toward the 13.
     const struct {
         const char* entry;
         const char* key;
-    } run[] = {{"97", "97"},
-               {"96", "1"},
-               {"1", "96"},
-               {"2940000000000", "47"},
-               {"-5", "102"},
-               {"12.5", "85"},
-               {"1e30", "97"},
-               {"  42", "55"},
-               {"1 85 05 78 006 084", "96"},
-               {"2530719073004", "43"},
-               {"2530718073004", "70"}};
+        Entry how;
+    } run[] = {{"97", "97", Entry::Typed},
+               {"96", "1", Entry::Typed},
+               {"1", "96", Entry::Typed},
+               {"2940000000000", "47", Entry::Typed},
+               {"-5", "102", Entry::Typed},
+               {"12.5", "85", Entry::Typed},
+               {"1e30", "97", Entry::Typed},
+               {"  42", "55", Entry::Typed},
+               {"1 85 05 78 006 084", "96", Entry::Typed},
+               {"2530719073004", "43", Entry::Typed},
+               {"2530718073004", "70", Entry::Typed},
+               {"2530719073004", "43", Entry::ClearedClickedMiddle},
+               {"1850578006084", "91", Entry::ClearedClickedMiddle},
+               {"2530719073004", "43", Entry::ClearedClickedEnd},
+               {"1850578006084", "91", Entry::ClearedClickedEnd},
+               {" 1234567890123", "11", Entry::Pasted}};
+    const char* const ways[] = {"typed", "typed after EFFACER and a click in the middle",
+                                "typed after EFFACER and a click near the right end", "pasted"};
     for (const auto& entry : run) {
-        TypeAndCalculate(entry.entry);
-        EXPECT_EQ(KeyText(), entry.key) << "entry \"" << entry.entry << "\"";
+        EnterAndCalculate(entry.entry, entry.how);
+        const std::string how = std::string(", ") + ways[static_cast<int>(entry.how)];
+        EXPECT_EQ(KeyText(), entry.key) << "entry \"" << entry.entry << "\"" << how;
+        EXPECT_EQ(EntryText(), CutByCalcul(entry.entry)) << "entry \"" << entry.entry << "\"" << how;
     }
 }
 
@@ -205,10 +216,10 @@ TEST_F(FormTest, EntryWithoutANumberLeavesTheKeyAsItWas) {
     EXPECT_EQ(KeyText(), "");
     EXPECT_EQ(FocusOf(program), Control(kEntry));
 
-    TypeAndCalculate("1234567890123");
+    EnterAndCalculate("1234567890123");
     ASSERT_EQ(KeyText(), "11");
     for (const char* entry : {"abc", "0000000000000", "-0", "inf", "0x10", "."}) {
-        TypeAndCalculate(entry);
+        EnterAndCalculate(entry);
         EXPECT_EQ(KeyText(), "11") << "entry \"" << entry << "\"";
         EXPECT_EQ(FocusOf(program), Control(kEntry)) << "entry \"" << entry << "\"";
     }
@@ -216,7 +227,7 @@ TEST_F(FormTest, EntryWithoutANumberLeavesTheKeyAsItWas) {
 
 TEST_F(FormTest, EffacerBlanksBothFieldsAndANumberTypedInFrontIsRead) {
     Focus();
-    TypeAndCalculate("1234567890123");
+    EnterAndCalculate("1234567890123");
     Click(kClear);
     EXPECT_EQ(EntryText(), std::string(13, ' '));
     EXPECT_EQ(KeyText(), std::string(2, ' '));
@@ -305,13 +316,13 @@ TEST_F(FormTest, WindowAndKeyFunctionAgreeOnHundredsOfEntries) {
     std::string shown = KeyText();
     for (int i = 0; i < 400; ++i) {
         const std::string entry = RandomEntry(state);
-        const std::string cut = entry.substr(0, 13);
+        const std::string cut = CutByCalcul(entry);
         const KeyResult result = ComputeKey(cut.c_str());
         if (result.has_key) {
             shown = FormatKeyText(result.key).chars;
         }
         if (i % 20 == 0 && entry.find('\t') == std::string::npos) { // a tab cannot be typed into the field
-            TypeAndCalculate(entry);
+            EnterAndCalculate(entry);
         } else {
             SetAndCalculate(entry);
         }

@@ -18,6 +18,21 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
+// How a user puts a number into the entry field.
+enum class Entry {
+    Typed,                // into the emptied field
+    ClearedClickedMiddle, // EFFACER, a click into the middle of its 13 blanks, typed
+    ClearedClickedEnd,    // EFFACER, a click near the field's right end, typed
+    Pasted,               // Ctrl+V into the emptied field
+};
+
+// What CALCUL leaves in the entry field: 13 characters from the first one
+// that is not white space.
+inline std::string CutByCalcul(const std::string& entry) {
+    const std::size_t start = entry.find_first_not_of(" \t\n\v\f\r");
+    return start == std::string::npos ? "" : entry.substr(start, 13);
+}
+
 class FormTest : public ProgramTest {
   protected:
     std::string EntryText() { return WindowText(Control(kEntry)); }
@@ -44,9 +59,27 @@ class FormTest : public ProgramTest {
         SendMessageA(window, WM_COMMAND, MAKEWPARAM(kCalc, BN_CLICKED),
                      reinterpret_cast<LPARAM>(Control(kCalc)));
     }
-    // What a user does for one number: empty the field, type, click CALCUL.
-    void TypeAndCalculate(const std::string& text) {
-        SetEntry("");
+    // What a user does for one number: put it in the field, click CALCUL.
+    void EnterAndCalculate(const std::string& text, Entry how = Entry::Typed) {
+        const RECT field = ClientRectOnScreen(Control(kEntry));
+        switch (how) {
+        case Entry::Typed:
+            SetEntry("");
+            break;
+        case Entry::ClearedClickedMiddle:
+        case Entry::ClearedClickedEnd:
+            Click(kClear);
+            ClickAt(how == Entry::ClearedClickedEnd ? POINT{field.right - 3, (field.top + field.bottom) / 2}
+                                                    : CentreOnScreen(Control(kEntry)));
+            break;
+        case Entry::Pasted:
+            SetEntry("");
+            ASSERT_TRUE(PutOnClipboard(text));
+            PressControlKey('V');
+            ASSERT_TRUE(WaitUntil([&] { return EntryText() == text; })) << "pasted \"" << text << "\"";
+            Click(kCalc);
+            return;
+        }
         Type(text);
         Click(kCalc);
     }

@@ -28,7 +28,7 @@ class LoadTest : public FormTest {
     // The key field shows what ComputeKey gives for the entry as CALCUL cuts
     // it, or what it showed before when there is no key.
     void ExpectCalculMatchesComputeKey(const std::string& held, const std::string& shownBefore) {
-        const std::string cut = held.substr(0, 13);
+        const std::string cut = CutByCalcul(held);
         const KeyResult result = ComputeKey(cut.c_str());
         EXPECT_EQ(Hex(EntryText()), Hex(cut)) << "entry " << Hex(held.substr(0, 20));
         EXPECT_EQ(KeyText(), result.has_key ? std::string(FormatKeyText(result.key).chars) : shownBefore)
@@ -75,14 +75,14 @@ TEST_F(LoadTest, HundredThousandCharacterEntriesAreCutToThirteen) {
     EXPECT_EQ(EntryText(), "0000000000042");
 
     // Set from outside, where no width applies: all of it is there until
-    // CALCUL reads its first thirteen characters.  (Nothing may be typed
+    // CALCUL reads the thirteen characters after the blanks in front.  (Nothing may be typed
     // into a line wider than the field: Wine's edit control then reads
     // outside its text and crashes.  A user cannot make such a line.)
     SetEntry("  97" + huge);
     ASSERT_EQ(EntryText().size(), huge.size() + 4);
     SendCalcul();
-    EXPECT_EQ(EntryText(), "  97123456789");
-    EXPECT_EQ(KeyText(), "58");
+    EXPECT_EQ(EntryText(), "9712345678901");
+    EXPECT_EQ(KeyText(), "76");
     ExpectStillRunning();
 }
 
