@@ -1,5 +1,6 @@
 #include "decimal.h"
 
+#include <algorithm>
 #include <cstring>
 
 // The value is the fraction N / D of two big integers (N = digits * 10^e for
@@ -111,16 +112,26 @@ constexpr int kPrecision = 53;
 } // namespace
 
 double DecimalToDouble(const char* digits, std::size_t count, std::int32_t exponent) {
-    const auto length = static_cast<std::int32_t>(count);
-    // value >= 10^(length - 1 + exponent) and < 10^(length + exponent):
-    // past 10^309 nothing is finite, under 10^-324 (less than half the
-    // smallest double) everything rounds to zero.
-    if (length - 1 + exponent > 308) {
+    // Past the digits kept only whether the rest is zero matters: it stands
+    // as one sticky '1' below them.
+    std::size_t kept = count;
+    bool restNonZero = false;
+    if (count > static_cast<std::size_t>(kMaxDecimalDigits) + 1) {
+        kept = kMaxDecimalDigits;
+        restNonZero = std::any_of(digits + kept, digits + count, [](char digit) { return digit != '0'; });
+    }
+    const auto length = static_cast<std::int32_t>(kept) + (restNonZero ? 1 : 0);
+    const std::int64_t scale = exponent + static_cast<std::int64_t>(count - kept) - (restNonZero ? 1 : 0);
+    // value >= 10^(length - 1 + scale) and < 10^(length + scale): past
+    // 10^309 nothing is finite, under 10^-324 (less than half the smallest
+    // double) everything rounds to zero.
+    if (length - 1 + scale > 308) {
         return FromBits(kInfinityBits);
     }
-    if (length + exponent < -324) {
+    if (length + scale < -324) {
         return 0.0;
     }
+    exponent = static_cast<std::int32_t>(scale);
 
     BigNumber num{};
     BigNumber den{};
@@ -130,7 +141,8 @@ double DecimalToDouble(const char* digits, std::size_t count, std::int32_t expon
         const std::int32_t chunk = length - i < 9 ? length - i : 9;
         std::uint32_t value = 0;
         for (std::int32_t j = 0; j < chunk; ++j) {
-            value = value * 10 + static_cast<std::uint32_t>(digits[i + j] - '0');
+            const char digit = i + j < static_cast<std::int32_t>(kept) ? digits[i + j] : '1';
+            value = value * 10 + static_cast<std::uint32_t>(digit - '0');
         }
         MultiplyAdd(num, kSmallPowers[chunk], value);
         i += chunk;

@@ -4,8 +4,22 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 namespace {
+
+// The word the key works in.  A 32-bit target multiplies 64-bit integers in
+// several steps and converts doubles to them only on the x87 unit, whose
+// switches of rounding mode stall it: there the key gathers digits and
+// truncates in 32-bit pieces.  The build may choose the 32-bit pieces on a
+// 64-bit machine too, so that the tests, sanitizers and fuzzers that run
+// natively check the paths of the shipped 32-bit program.
+#ifdef TERVALO_KEY_WORD_BITS
+constexpr int kWordBits = TERVALO_KEY_WORD_BITS;
+#else
+constexpr int kWordBits = sizeof(void*) >= 8 ? 64 : 32;
+#endif
+static_assert(kWordBits == 32 || kWordBits == 64, "the key works in 32-bit or 64-bit words");
 
 // The double nearest to 1/97, bit pattern 0x3F851D07EAE2F815.
 constexpr double K = 0.010309278350515464;
@@ -35,15 +49,15 @@ std::int32_t ToSigned32(std::uint32_t bits) {
 
 // The low 32 bits of x truncated toward zero to a signed 64-bit integer.
 // Values outside that range (infinities and NaN included) give -2^63, as the
-// processor's conversion does, and so contribute 0.  A 64-bit target
-// truncates in one instruction; a 32-bit x86 converts to 64 bits only on the
-// x87 unit, whose switches of rounding mode stall it, so there the value is
-// taken apart in 32-bit pieces, |x| = high * 2^32 + low, both exact.
+// processor's conversion does, and so contribute 0.  So does -2^63 itself,
+// which is left out here: its high half would not fit the 32-bit pieces
+// below.  A 64-bit target truncates in one instruction; in 32-bit words the
+// value is taken apart, |x| = high * 2^32 + low, both exact.
 std::int32_t TruncateToLow32(double x) {
-    if (!(x >= -kTwoTo63 && x < kTwoTo63)) {
+    if (!(x > -kTwoTo63 && x < kTwoTo63)) {
         return 0;
     }
-    if constexpr (sizeof(void*) >= 8) {
+    if constexpr (kWordBits == 64) {
         return ToSigned32(
             static_cast<std::uint32_t>(static_cast<std::uint64_t>(static_cast<std::int64_t>(x))));
     }
@@ -159,14 +173,15 @@ bool ScanNumber(const char* text, Decimal& number) {
 constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 constexpr int kMaxExactPower = 22;
-constexpr int kMaxExactDigits = 15; // any 15-digit integer is exact in a double
-// The same powers as integers, as far as 64 bits take them.
+// 10^15 is the largest power of ten below 2^53: moving more of the exponent
+// into the digits can never leave them exact.
+constexpr int kMaxExactDigits = 15;
+// The same powers as integers, as far as the reading uses them: the digits
+// of a group and the part of the exponent moved into the digits.
 // clang-format off
 constexpr std::uint64_t kIntegerPowers[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000,
                                             1000000000, 10000000000, 100000000000, 1000000000000,
-                                            10000000000000, 100000000000000, 1000000000000000,
-                                            10000000000000000, 100000000000000000, 1000000000000000000,
-                                            10000000000000000000ULL};
+                                            10000000000000, 100000000000000, 1000000000000000};
 // clang-format on
 
 // The nearest double to the decimal, round half to even.
@@ -184,8 +199,9 @@ double ToDouble(const Decimal& number) {
 // 32 bits, where 64-bit products are slow, so that it multiplies in 64 bits
 // once per nine digits instead of once per digit; all nineteen that the
 // one-pass reading takes at once in 64 bits.
-using DigitWord = std::uintptr_t;
-constexpr int kGroupDigits = sizeof(DigitWord) >= 8 ? 19 : 9;
+using DigitWord = std::conditional_t<kWordBits == 64, std::uint64_t, std::uint32_t>;
+constexpr int kGroupDigits = kWordBits == 64 ? 19 : 9;
+static_assert(kWordBits == 64 || kGroupDigits <= kMaxExactDigits, "the groups' power of ten is in the table");
 
 struct DigitRun {
     std::uint64_t done = 0; // the value of the groups before the current one

@@ -19,6 +19,8 @@ void PaintColourButton(const DRAWITEMSTRUCT* item, const char* label, COLORREF l
 
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, pressed ? kBlack : labelColour);
+    // DT_VCENTER acts only with DT_SINGLELINE, which the labels are drawn
+    // without: they stand at the top of the button, as its look has it.
     DrawTextA(dc, label, -1, &inner, DT_CENTER | DT_VCENTER);
 
     RECT outer = item->rcItem;

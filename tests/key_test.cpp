@@ -204,6 +204,14 @@ TEST(KeyArithmetic, HugeAndTinyMagnitudes) {
         {"1000000000000000.5", kKey, 52},
         {"-2147483648.5", kKey, 163},
         {"-9.2e18", kKey, 97},
+        // Short forms of 10^17 to 10^19, which fit the entry field: the
+        // 32-bit pieces of a truncation beyond 2^31 and 2^32.
+        {"99e16", kKey, 225},
+        {"39e17", kKey, 609},
+        // The difference is exactly -2^63, still in the 64-bit range.
+        {"-9223372035e9", kKey, 97},
+        // Twenty digits no longer fit 64 bits: 2^64 + 1, not 1.
+        {"18446744073709551617", kKey, 97},
     };
     ExpectKeys(cases);
 }
@@ -211,6 +219,7 @@ TEST(KeyArithmetic, HugeAndTinyMagnitudes) {
 TEST(KeyArithmetic, ConversionRoundsCorrectly) {
     const std::string zeros(900, '0');
     const std::string sticky = "9007199254740993" + zeros + "1e-901";
+    const std::string stickyInside = "9007199254740993" + zeros.substr(100) + "10e-802";
     const std::string tie = "9007199254740993" + zeros + "e-900";
     const std::string leading = "0." + std::string(1000, '0') + "9007199254740993e1017";
     const KeyCase cases[] = {
@@ -218,6 +227,7 @@ TEST(KeyArithmetic, ConversionRoundsCorrectly) {
         {"9007199254740995", kKey, 61},                     // halfway: to even, 2^53 + 4
         {"9007199254740993.0000000000000000001", kKey, 63}, // just above halfway: up
         {sticky.c_str(), kKey, 63},                         // the deciding digit is 900 places down
+        {stickyInside.c_str(), kKey, 63},                   // ... and followed by a zero
         {tie.c_str(), kKey, 65},                            // 900 zeros keep it a tie
         {leading.c_str(), kKey, 49},                        // leading zeros are not significant digits
         {"12345678901234567", kKey, 89},
