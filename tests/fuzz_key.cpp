@@ -1,11 +1,24 @@
 // libFuzzer target: ComputeKey and FormatKeyText against a model of the key
-// written apart from them.  Any difference, crash or sanitizer report fails.
+// written apart from them, and ComputeKey in the 64-bit words of this build
+// against ComputeKey in the 32-bit words of the shipped program.  Any
+// difference, crash or sanitizer report fails.
+#include "decimal.h"
 #include "key.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <type_traits>
+
+// The key's source once more, in 32-bit words and a namespace of its own.
+#define TERVALO_KEY_WORD_BITS 32
+namespace in_32_bit_words {
+#include "key.cpp" // NOLINT(bugprone-suspicious-include)
+} // namespace in_32_bit_words
+#undef TERVALO_KEY_WORD_BITS
 
 namespace {
 
@@ -70,13 +83,18 @@ KeyResult ModelKey(const char* entry) {
     return KeyResult{true, static_cast<std::int32_t>(Signed(97u - r))};
 }
 
+bool Same(const KeyResult& a, const KeyResult& b) {
+    return a.has_key == b.has_key && (!a.has_key || a.key == b.key);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string entry(reinterpret_cast<const char*>(data), size); // up to its first NUL, as C text
     const KeyResult got = ComputeKey(entry.c_str());
+    const KeyResult in32 = in_32_bit_words::ComputeKey(entry.c_str());
     const KeyResult expected = ModelKey(entry.c_str());
-    if (got.has_key != expected.has_key || (got.has_key && got.key != expected.key)) {
+    if (!Same(got, in32) || !Same(got, expected)) {
         std::abort();
     }
     // Whole numbers of at most 13 digits: 97 - N mod 97, in integers.
