@@ -61,26 +61,27 @@ class FormTest : public ProgramTest {
     }
     // What a user does for one number: put it in the field, click CALCUL.
     void EnterAndCalculate(const std::string& text, Entry how = Entry::Typed) {
-        const RECT field = ClientRectOnScreen(Control(kEntry));
         switch (how) {
         case Entry::Typed:
             SetEntry("");
+            Type(text);
             break;
         case Entry::ClearedClickedMiddle:
-        case Entry::ClearedClickedEnd:
+        case Entry::ClearedClickedEnd: {
             Click(kClear);
+            const RECT field = ClientRectOnScreen(Control(kEntry));
             ClickAt(how == Entry::ClearedClickedEnd ? POINT{field.right - 3, (field.top + field.bottom) / 2}
                                                     : CentreOnScreen(Control(kEntry)));
+            Type(text);
             break;
+        }
         case Entry::Pasted:
             SetEntry("");
             ASSERT_TRUE(PutOnClipboard(text));
             PressControlKey('V');
             ASSERT_TRUE(WaitUntil([&] { return EntryText() == text; })) << "pasted \"" << text << "\"";
-            Click(kCalc);
-            return;
+            break;
         }
-        Type(text);
         Click(kCalc);
     }
     // The same at message level: any bytes, and fast.

@@ -75,9 +75,10 @@ TEST_F(LoadTest, HundredThousandCharacterEntriesAreCutToThirteen) {
     EXPECT_EQ(EntryText(), "0000000000042");
 
     // Set from outside, where no width applies: all of it is there until
-    // CALCUL reads the thirteen characters after the blanks in front.  (Nothing may be typed
-    // into a line wider than the field: Wine's edit control then reads
-    // outside its text and crashes.  A user cannot make such a line.)
+    // CALCUL reads the thirteen characters after the blanks in front.
+    // (Nothing may be typed into a line wider than the field: Wine's edit
+    // control then reads outside its text and crashes.  A user cannot make
+    // such a line.)
     SetEntry("  97" + huge);
     ASSERT_EQ(EntryText().size(), huge.size() + 4);
     SendCalcul();
