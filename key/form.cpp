@@ -53,6 +53,13 @@ const FormControl kFormControls[] = {
     {WS_EX_CLIENTEDGE, "EDIT", nullptr, IDC_KEY_EDIT, 520, 150, 50, 22, kKeyStyle, &KeyEdit},
 };
 
+// What CALCUL skips in front of the number: the white space that the reading
+// skips, and what a paste brings in front from web pages and French
+// documents, the no-break space and the invisible soft hyphen.
+bool IsBlankInFront(char c) {
+    return IsWhiteSpace(c) || c == '\xA0' || c == '\xAD';
+}
+
 // Both edit fields show their text in the large bold entry font.
 void ApplyEntryFont() {
     SendMessageA(NumberEdit, WM_SETFONT, reinterpret_cast<WPARAM>(EntryFont), TRUE);
@@ -87,15 +94,17 @@ void DrawFormButton(const DRAWITEMSTRUCT* item) {
 
 // CALCUL: cuts the entry to 13 characters and shows the key of what the
 // field then holds; an entry with no number leaves the key field as it was.
-// The 13 count from the first character that is not white space: EFFACER
-// leaves 13 blanks, and a click into the centred field puts the caret among
-// them, so a number typed after it has blanks in front.
+// The 13 count from the first character that is not a blank: EFFACER leaves
+// 13 blanks, and a click into the centred field puts the caret among them,
+// so a number typed after it has blanks in front.  The entry is left
+// selected, so that the next number typed or pasted replaces it: the field
+// refuses characters once its width is full.
 void OnCalculate(HWND /*window*/) {
     ApplyEntryFont();
     std::string text(static_cast<std::size_t>(SendMessageA(NumberEdit, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
     text.resize(static_cast<std::size_t>(
         SendMessageA(NumberEdit, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
-    const auto start = std::find_if_not(text.begin(), text.end(), IsWhiteSpace) - text.begin();
+    const auto start = std::find_if_not(text.begin(), text.end(), IsBlankInFront) - text.begin();
     LastEntry.assign(text, static_cast<std::size_t>(start), kEntryLength);
     SendMessageA(NumberEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(LastEntry.c_str()));
     const KeyResult result = ComputeKey(LastEntry.c_str());
@@ -103,6 +112,7 @@ void OnCalculate(HWND /*window*/) {
         SendMessageA(KeyEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(FormatKeyText(result.key).chars));
     }
     SetFocus(NumberEdit);
+    SendMessageA(NumberEdit, EM_SETSEL, 0, -1);
 }
 
 // EFFACER: blanks both fields.

@@ -179,7 +179,8 @@ TEST_F(FormTest, CalculShowsTheKeyOfTheTypedNumber) {
     EXPECT_EQ(KeyText(), "11");
 
     // A run of entries, each with its own key; Corsica's 2A and 2B typed as
-    // 19 and 18.  Blanks in front of the number do not count toward the 13.
+    // 19 and 18.  Blanks in front of the number do not count toward the 13,
+    // no-break spaces and soft hyphens pasted from documents among them.
     const struct {
         const char* entry;
         const char* key;
@@ -194,19 +195,38 @@ TEST_F(FormTest, CalculShowsTheKeyOfTheTypedNumber) {
                {"  42", "55", Entry::Typed},
                {"1 85 05 78 006 084", "96", Entry::Typed},
                {"2530719073004", "43", Entry::Typed},
+               {"2530718073004", "70", Entry::TypedAfterCalcul},
                {"2530718073004", "70", Entry::Typed},
                {"2530719073004", "43", Entry::ClearedClickedMiddle},
                {"1850578006084", "91", Entry::ClearedClickedMiddle},
                {"2530719073004", "43", Entry::ClearedClickedEnd},
                {"1850578006084", "91", Entry::ClearedClickedEnd},
+               {"\xA0"
+                "2530719073004",
+                "43", Entry::Pasted},
+               {"  \xA0 "
+                "2530718073004",
+                "70", Entry::Pasted},
+               {"\xAD"
+                "2530719073004",
+                "43", Entry::Pasted},
+               {"\xA0", "43", Entry::Pasted},
+               {"2\xA0"
+                "530\xA0"
+                "719\xA0"
+                "073\xA0"
+                "004",
+                "95", Entry::Pasted},
                {" 1234567890123", "11", Entry::Pasted}};
     const char* const ways[] = {"typed", "typed after EFFACER and a click in the middle",
-                                "typed after EFFACER and a click near the right end", "pasted"};
+                                "typed after EFFACER and a click near the right end", "pasted",
+                                "typed straight after the last CALCUL"};
     for (const auto& entry : run) {
         EnterAndCalculate(entry.entry, entry.how);
         const std::string how = std::string(", ") + ways[static_cast<int>(entry.how)];
-        EXPECT_EQ(KeyText(), entry.key) << "entry \"" << entry.entry << "\"" << how;
-        EXPECT_EQ(EntryText(), CutByCalcul(entry.entry)) << "entry \"" << entry.entry << "\"" << how;
+        const std::string quoted = testing::PrintToString(std::string(entry.entry));
+        EXPECT_EQ(KeyText(), entry.key) << "entry " << quoted << how;
+        EXPECT_EQ(EntryText(), CutByCalcul(entry.entry)) << "entry " << quoted << how;
     }
 }
 

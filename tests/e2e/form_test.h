@@ -24,12 +24,13 @@ enum class Entry {
     ClearedClickedMiddle, // EFFACER, a click into the middle of its 13 blanks, typed
     ClearedClickedEnd,    // EFFACER, a click near the field's right end, typed
     Pasted,               // Ctrl+V into the emptied field
+    TypedAfterCalcul,     // straight after the last CALCUL, into the field as it left it
 };
 
 // What CALCUL leaves in the entry field: 13 characters from the first one
-// that is not white space.
+// that is not white space, a no-break space or a soft hyphen.
 inline std::string CutByCalcul(const std::string& entry) {
-    const std::size_t start = entry.find_first_not_of(" \t\n\v\f\r");
+    const std::size_t start = entry.find_first_not_of(" \t\n\v\f\r\xA0\xAD");
     return start == std::string::npos ? "" : entry.substr(start, 13);
 }
 
@@ -49,6 +50,12 @@ class FormTest : public ProgramTest {
         TypeText(text);
         ASSERT_TRUE(WaitUntil([&] { return EntryText().size() >= before.size() + text.size(); }))
             << "typed \"" << text << "\", the entry field holds \"" << EntryText() << "\"";
+    }
+    // Waits until the entry field holds exactly text.
+    void WaitForEntry(const std::string& text) {
+        ASSERT_TRUE(WaitUntil([&] { return EntryText() == text; }))
+            << "the entry field holds " << testing::PrintToString(EntryText()) << ", not "
+            << testing::PrintToString(text);
     }
     // Puts any bytes into the entry field at message level.
     void SetEntry(const std::string& text) {
@@ -79,7 +86,11 @@ class FormTest : public ProgramTest {
             SetEntry("");
             ASSERT_TRUE(PutOnClipboard(text));
             PressControlKey('V');
-            ASSERT_TRUE(WaitUntil([&] { return EntryText() == text; })) << "pasted \"" << text << "\"";
+            WaitForEntry(text);
+            break;
+        case Entry::TypedAfterCalcul:
+            TypeText(text);
+            WaitForEntry(text);
             break;
         }
         Click(kCalc);
