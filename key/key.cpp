@@ -305,6 +305,8 @@ bool ReadShortNumber(const char* p, double& n) {
 
 } // namespace
 
+const int kKeyWordBits = kWordBits;
+
 KeyResult ComputeKey(const char* entry) {
     double n = 0.0;
     if (!ReadShortNumber(entry, n)) {

@@ -10,6 +10,11 @@ struct KeyResult {
     std::int32_t key; // meaningful only when has_key is true
 };
 
+// The word the key computes in, 32 or 64 bits: the target's, unless the
+// build chose the other (TERVALO_KEY_WORD_BITS), as the native checks of the
+// shipped 32-bit program's paths do.
+extern const int kKeyWordBits;
+
 // Longest key text: a minus sign and ten digits, plus the NUL.
 constexpr int kKeyTextSize = 12;
 

@@ -19,6 +19,9 @@ namespace in_32_bit_words {
 #include "key.cpp" // NOLINT(bugprone-suspicious-include)
 } // namespace in_32_bit_words
 #undef TERVALO_KEY_WORD_BITS
+static_assert(
+    in_32_bit_words::kWordBits != 64,
+    "the fuzzer's copy of the key runs in 64-bit words: TERVALO_KEY_WORD_BITS did not choose its words");
 
 namespace {
 

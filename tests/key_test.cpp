@@ -267,6 +267,18 @@ TEST(KeyProperty, WholeNumbersGive97MinusTheRemainder) {
     }
 }
 
+// The build that chooses the key's words gets them: the sanitized suites
+// check the shipped program's 32-bit paths on this machine only if it does.
+#ifdef TERVALO_KEY_WORD_BITS
+constexpr int kChosenWordBits = TERVALO_KEY_WORD_BITS;
+#else
+constexpr int kChosenWordBits = sizeof(void*) * CHAR_BIT;
+#endif
+TEST(KeyWords, AreTheOnesTheBuildChose) {
+    EXPECT_EQ(kKeyWordBits, kChosenWordBits)
+        << "the key ran in " << kKeyWordBits << "-bit words; this build chose " << kChosenWordBits;
+}
+
 TEST(KeyText, SignedDecimalWithoutPadding) {
     const struct {
         std::int32_t key;
