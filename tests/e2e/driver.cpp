@@ -116,6 +116,7 @@ bool StartProgram(Program& program) {
     std::string commandLine = "\"" + ProgramPath + "\"";
     if (!CreateProcessA(ProgramPath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &program.process)) {
+        std::fprintf(stderr, "CreateProcess of %s failed: error %lu\n", ProgramPath.c_str(), GetLastError());
         return false;
     }
     WatchedThread = program.process.hThread;
@@ -124,6 +125,9 @@ bool StartProgram(Program& program) {
             return program.window != nullptr || HasEnded(program);
         }) ||
         program.window == nullptr) {
+        DWORD code = STILL_ACTIVE;
+        GetExitCodeProcess(program.process.hProcess, &code);
+        std::fprintf(stderr, "%s: no main window; exit code 0x%lx\n", ProgramPath.c_str(), code);
         return false;
     }
     WaitForIdle(program);
