@@ -114,9 +114,19 @@ bool StartProgram(Program& program) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     std::string commandLine = "\"" + ProgramPath + "\"";
-    if (!CreateProcessA(ProgramPath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &program.process)) {
-        std::fprintf(stderr, "CreateProcess of %s failed: error %lu\n", ProgramPath.c_str(), GetLastError());
+    // A start refused before the program runs at all is the system's doing,
+    // not the program's (one under Wine failed within 5 ms, too soon for the
+    // program to have run): try again, and say so.
+    BOOL created = FALSE;
+    for (int attempt = 0; attempt < 3 && !created; ++attempt) {
+        created = CreateProcessA(ProgramPath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                 nullptr, &startup, &program.process);
+        if (!created) {
+            std::fprintf(stderr, "CreateProcess of %s failed: error %lu\n", ProgramPath.c_str(),
+                         GetLastError());
+        }
+    }
+    if (!created) {
         return false;
     }
     WatchedThread = program.process.hThread;

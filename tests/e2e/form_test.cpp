@@ -180,7 +180,8 @@ TEST_F(FormTest, CalculShowsTheKeyOfTheTypedNumber) {
 
     // A run of entries, each with its own key; Corsica's 2A and 2B typed as
     // 19 and 18.  Blanks in front of the number do not count toward the 13,
-    // no-break spaces and soft hyphens pasted from documents among them.
+    // no-break spaces ("\240") and soft hyphens ("\255") pasted from
+    // documents among them.
     const struct {
         const char* entry;
         const char* key;
@@ -201,22 +202,11 @@ TEST_F(FormTest, CalculShowsTheKeyOfTheTypedNumber) {
                {"1850578006084", "91", Entry::ClearedClickedMiddle},
                {"2530719073004", "43", Entry::ClearedClickedEnd},
                {"1850578006084", "91", Entry::ClearedClickedEnd},
-               {"\xA0"
-                "2530719073004",
-                "43", Entry::Pasted},
-               {"  \xA0 "
-                "2530718073004",
-                "70", Entry::Pasted},
-               {"\xAD"
-                "2530719073004",
-                "43", Entry::Pasted},
-               {"\xA0", "43", Entry::Pasted},
-               {"2\xA0"
-                "530\xA0"
-                "719\xA0"
-                "073\xA0"
-                "004",
-                "95", Entry::Pasted},
+               {"\2402530719073004", "43", Entry::Pasted},
+               {"  \240 2530718073004", "70", Entry::Pasted},
+               {"\2552530719073004", "43", Entry::Pasted},
+               {"\240", "43", Entry::Pasted},
+               {"2\240530\240719\240073\240004", "95", Entry::Pasted},
                {" 1234567890123", "11", Entry::Pasted}};
     const char* const ways[] = {"typed", "typed after EFFACER and a click in the middle",
                                 "typed after EFFACER and a click near the right end", "pasted",
