@@ -207,9 +207,13 @@ TEST_F(FormTest, CalculShowsTheKeyOfTheTypedNumber) {
                {"\2552530719073004", "43", Entry::Pasted},
                {"\240", "43", Entry::Pasted},
                {"2\240530\240719\240073\240004", "95", Entry::Pasted},
-               {" 1234567890123", "11", Entry::Pasted}};
-    const char* const ways[] = {"typed", "typed after EFFACER and a click in the middle",
-                                "typed after EFFACER and a click near the right end", "pasted",
+               {" 1234567890123", "11", Entry::Pasted},
+               {"\2402530719073004", "43", Entry::ClearedClickedPasted}};
+    const char* const ways[] = {"typed",
+                                "typed after EFFACER and a click in the middle",
+                                "typed after EFFACER and a click near the right end",
+                                "pasted",
+                                "pasted after EFFACER and a click in the middle",
                                 "typed straight after the last CALCUL"};
     for (const auto& entry : run) {
         EnterAndCalculate(entry.entry, entry.how);

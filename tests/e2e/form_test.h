@@ -24,6 +24,7 @@ enum class Entry {
     ClearedClickedMiddle, // EFFACER, a click into the middle of its 13 blanks, typed
     ClearedClickedEnd,    // EFFACER, a click near the field's right end, typed
     Pasted,               // Ctrl+V into the emptied field
+    ClearedClickedPasted, // EFFACER, a click into the middle of its 13 blanks, Ctrl+V
     TypedAfterCalcul,     // straight after the last CALCUL, into the field as it left it
 };
 
@@ -43,13 +44,19 @@ class FormTest : public ProgramTest {
     void Click(int id) {
         ASSERT_TRUE(ClickButton(program, Control(id))) << "button " << id << " not clicked";
     }
-    // Types into the entry field, which has the focus, and waits until the
-    // text is there.
-    void Type(const std::string& text) {
+    // Types into the entry field, which has the focus, or pastes with
+    // Ctrl+V, and waits until the text is there.
+    void Type(const std::string& text, bool paste = false) {
         const std::string before = EntryText();
-        TypeText(text);
+        if (paste) {
+            ASSERT_TRUE(PutOnClipboard(text));
+            PressControlKey('V');
+        } else {
+            TypeText(text);
+        }
         ASSERT_TRUE(WaitUntil([&] { return EntryText().size() >= before.size() + text.size(); }))
-            << "typed \"" << text << "\", the entry field holds \"" << EntryText() << "\"";
+            << (paste ? "pasted " : "typed ") << testing::PrintToString(text) << ", the entry field holds "
+            << testing::PrintToString(EntryText());
     }
     // Waits until the entry field holds exactly text.
     void WaitForEntry(const std::string& text) {
@@ -74,18 +81,18 @@ class FormTest : public ProgramTest {
             Type(text);
             break;
         case Entry::ClearedClickedMiddle:
-        case Entry::ClearedClickedEnd: {
+        case Entry::ClearedClickedEnd:
+        case Entry::ClearedClickedPasted: {
             Click(kClear);
             const RECT field = ClientRectOnScreen(Control(kEntry));
             ClickAt(how == Entry::ClearedClickedEnd ? POINT{field.right - 3, (field.top + field.bottom) / 2}
                                                     : CentreOnScreen(Control(kEntry)));
-            Type(text);
+            Type(text, how == Entry::ClearedClickedPasted);
             break;
         }
         case Entry::Pasted:
             SetEntry("");
-            ASSERT_TRUE(PutOnClipboard(text));
-            PressControlKey('V');
+            Type(text, true);
             WaitForEntry(text);
             break;
         case Entry::TypedAfterCalcul:
