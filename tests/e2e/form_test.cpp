@@ -166,6 +166,8 @@ TEST_F(FormTest, PressedButtonShowsABlackLabelAndASunkenEdge) {
 }
 
 TEST_F(FormTest, CalculShowsTheKeyOfTheTypedNumber) {
+    // The keys are typed on a French AZERTY keyboard: its digits need Shift.
+    ASSERT_NE(VkKeyScanA('1') & 0x100, 0) << "the keyboard is not AZERTY: 1 is typed without Shift";
     Focus();
     Type("1234567890123");
     Click(kCalc);
@@ -181,7 +183,8 @@ TEST_F(FormTest, CalculShowsTheKeyOfTheTypedNumber) {
     // A run of entries, each with its own key; Corsica's 2A and 2B typed as
     // 19 and 18.  Blanks in front of the number do not count toward the 13,
     // no-break spaces ("\240") and soft hyphens ("\255") pasted from
-    // documents among them.
+    // documents among them.  The AZERTY keys of 1, 3, 4, 5, 6 and 8 without
+    // Shift type no number.
     const struct {
         const char* entry;
         const char* key;
@@ -191,6 +194,7 @@ TEST_F(FormTest, CalculShowsTheKeyOfTheTypedNumber) {
                {"1", "96", Entry::Typed},
                {"2940000000000", "47", Entry::Typed},
                {"-5", "102", Entry::Typed},
+               {"&\"'(-_", "102", Entry::Typed},
                {"12.5", "85", Entry::Typed},
                {"1e30", "97", Entry::Typed},
                {"  42", "55", Entry::Typed},
