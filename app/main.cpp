@@ -4,6 +4,8 @@
 #include "look.h"
 #include "resource.h"
 
+#include <algorithm>
+
 HINSTANCE AppInstance;
 HWND MainWindow;
 
@@ -28,6 +30,26 @@ void PaintHeading(HWND window) {
     EndPaint(window, &paint);
 }
 
+constexpr DWORD kMainWindowStyle = WS_OVERLAPPEDWINDOW;
+constexpr DWORD kMainWindowExStyle = WS_EX_CLIENTEDGE;
+
+// A twelfth of the screen from its top-left corner, half its width and a
+// third of its height.  On a small or scaled screen that leaves part of the
+// form outside, whose controls never move: there the window is just large
+// enough for the form, by the frames, caption and menu of this system, and
+// moved back if it runs off the screen, never past its top or left edge.
+RECT MainWindowPlace() {
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    RECT form{0, 0, kFormClientSize.cx, kFormClientSize.cy};
+    AdjustWindowRectEx(&form, kMainWindowStyle, TRUE, kMainWindowExStyle);
+    const int width = std::max<int>(screenWidth / 2, form.right - form.left);
+    const int height = std::max<int>(screenHeight / 3, form.bottom - form.top);
+    const int x = std::max(0, std::min(screenWidth / 12, screenWidth - width));
+    const int y = std::max(0, std::min(screenHeight / 12, screenHeight - height));
+    return RECT{x, y, x + width, y + height};
+}
+
 } // namespace
 
 void RegisterMainWindowClass(HINSTANCE instance) {
@@ -47,10 +69,9 @@ void RegisterMainWindowClass(HINSTANCE instance) {
 
 BOOL CreateMainWindow(HINSTANCE instance, int showCommand) {
     AppInstance = instance;
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    MainWindow = CreateWindowExA(WS_EX_CLIENTEDGE, WindowClassName, kWindowTitle, WS_OVERLAPPEDWINDOW,
-                                 screenWidth / 12, screenHeight / 12, screenWidth / 2, screenHeight / 3,
+    const RECT place = MainWindowPlace();
+    MainWindow = CreateWindowExA(kMainWindowExStyle, WindowClassName, kWindowTitle, kMainWindowStyle,
+                                 place.left, place.top, place.right - place.left, place.bottom - place.top,
                                  nullptr, nullptr, instance, nullptr);
     if (MainWindow == nullptr) {
         return FALSE;

@@ -79,6 +79,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
 
     const int cx = GetSystemMetrics(SM_CXSCREEN);
     const int cy = GetSystemMetrics(SM_CYSCREEN);
+    RECT form{0, 0, 580, 200}; // the window that would hold the form, on a small screen
+    AdjustWindowRectEx(&form, WS_OVERLAPPEDWINDOW, TRUE, WS_EX_CLIENTEDGE);
     HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, "SAMEWORK", "Same work as Tervalo", WS_OVERLAPPEDWINDOW,
                                   cx / 12, cy / 12, cx / 2, cy / 3, nullptr, bar, instance, nullptr);
     if (window == nullptr) {

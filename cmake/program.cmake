@@ -15,5 +15,7 @@ set(TERVALO_PROGRAM_COMPILE_OPTIONS ${TERVALO_WARNINGS} -fno-exceptions -fno-rtt
 # time stamp, so that two builds of the same sources are the same file.
 set(TERVALO_PROGRAM_LINK_OPTIONS -static -s -Wl,--gc-sections -Wl,--no-insert-timestamp)
 target_compile_options(tervalo PRIVATE ${TERVALO_PROGRAM_COMPILE_OPTIONS})
+# std::min and std::max, not the macros of <windows.h>.
+target_compile_definitions(tervalo PRIVATE NOMINMAX)
 target_link_options(tervalo PRIVATE ${TERVALO_PROGRAM_LINK_OPTIONS})
 set_property(SOURCE res/tervalo.rc APPEND PROPERTY OBJECT_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/res/tervalo.ico)

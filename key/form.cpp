@@ -42,7 +42,7 @@ struct FormControl {
 
 // In creation order; positions in pixels of the main window's client area.
 // The prompt's "\260" is the degree sign of N°, and " CL\311: " is " CLÉ: ".
-const FormControl kFormControls[] = {
+constexpr FormControl kFormControls[] = {
     {WS_EX_CLIENTEDGE, "BUTTON", "CALCUL", IDC_CALC_BUTTON, 250, 100, 100, 30, kButtonStyle, &CalcButton},
     {WS_EX_CLIENTEDGE, "BUTTON", "EFFACER", IDC_CLEAR_BUTTON, 120, 60, 100, 30, kButtonStyle, &ClearButton},
     {WS_EX_CLIENTEDGE, "BUTTON", "QUITTER", IDC_QUIT_BUTTON, 380, 60, 100, 30, kButtonStyle, &QuitButton},
@@ -52,6 +52,16 @@ const FormControl kFormControls[] = {
     {0, "STATIC", " CL\311: ", IDC_KEY_LABEL, 450, 150, 50, 22, kLabelStyle, nullptr},
     {WS_EX_CLIENTEDGE, "EDIT", nullptr, IDC_KEY_EDIT, 520, 150, 50, 22, kKeyStyle, &KeyEdit},
 };
+
+constexpr SIZE FormExtent() {
+    constexpr int kMargin = 10; // the prompt's, on the left
+    SIZE extent{0, 0};
+    for (const FormControl& control : kFormControls) {
+        extent.cx = std::max<LONG>(extent.cx, control.x + control.width + kMargin);
+        extent.cy = std::max<LONG>(extent.cy, control.y + control.height + kMargin);
+    }
+    return extent;
+}
 
 // What CALCUL skips in front of the number: the white space that the reading
 // skips, and what a paste brings in front from web pages and French
@@ -67,6 +77,9 @@ void ApplyEntryFont() {
 }
 
 } // namespace
+
+const SIZE kFormClientSize = FormExtent();
+static_assert(FormExtent().cx == 580 && FormExtent().cy == 200, "the form's extent");
 
 void CreateFormControls(HWND parent) {
     for (const FormControl& control : kFormControls) {

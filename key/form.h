@@ -17,6 +17,10 @@ extern HWND KeyEdit;
 // The entry as cut by the last CALCUL; empty from start-up.
 extern std::string LastEntry;
 
+// The client area that shows every control of the form, with the prompt's
+// own 10-pixel margin on its right and below.
+extern const SIZE kFormClientSize;
+
 // WM_CREATE: builds the seven controls as children of parent.
 void CreateFormControls(HWND parent);
 // WM_DRAWITEM: paints CALCUL, EFFACER or QUITTER in its colours.
