@@ -97,9 +97,18 @@ void SendKey(WORD vk, bool up) {
     SendInput(1, &input, sizeof input);
 }
 
+// Where the mouse was sent last.  On a virtual screen the position that
+// GetCursorPos reports can lag behind the input sent.
+POINT MousePoint{};
+
 // Mouse input carries its own absolute position: SetCursorPos followed at
 // once by a button event can reach Wine's server after the button event.
+// SetCursorPos first moves the display's own pointer there too: on a virtual
+// screen Wine moves it only later, and an event of the pointer where it still
+// is, off a pressed button, would lift the button before its release.
 void SendMouse(POINT point, DWORD flags) {
+    MousePoint = point;
+    SetCursorPos(point.x, point.y);
     INPUT input{};
     input.type = INPUT_MOUSE;
     input.mi.dx = MulDiv(point.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
@@ -108,11 +117,61 @@ void SendMouse(POINT point, DWORD flags) {
     SendInput(1, &input, sizeof input);
 }
 
+// The virtual screen the driver and its programs are on, if any, and the
+// desktop the driver started on.
+std::string VirtualScreenName;
+HDESK VirtualScreen = nullptr;
+HDESK StartDesktop = nullptr;
+
 } // namespace
+
+bool OpenVirtualScreen(const std::string& size) {
+    // Wine gives a desktop whose name is listed under this key the size
+    // given there.
+    VirtualScreenName = "tervalo-" + size;
+    HKEY desktops = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Explorer\\Desktops", 0, nullptr, 0, KEY_SET_VALUE,
+                        nullptr, &desktops, nullptr) != ERROR_SUCCESS) {
+        return false;
+    }
+    RegSetValueExA(desktops, VirtualScreenName.c_str(), 0, REG_SZ,
+                   reinterpret_cast<const BYTE*>(size.c_str()), static_cast<DWORD>(size.size() + 1));
+    RegCloseKey(desktops);
+    StartDesktop = GetThreadDesktop(GetCurrentThreadId());
+    VirtualScreen = CreateDesktopA(VirtualScreenName.c_str(), nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+    if (VirtualScreen == nullptr || !SetThreadDesktop(VirtualScreen)) {
+        return false;
+    }
+    const std::string width = std::to_string(GetSystemMetrics(SM_CXSCREEN));
+    return width + "x" + std::to_string(GetSystemMetrics(SM_CYSCREEN)) == size;
+}
+
+bool CloseVirtualScreen() {
+    if (VirtualScreen == nullptr) {
+        return true;
+    }
+    // The window belongs to Wine's explorer, which ends a moment after the
+    // last program has left its desktop, and takes the window with it.
+    DWORD explorerId = 0;
+    HANDLE explorerThread = OpenThread(THREAD_QUERY_INFORMATION, FALSE,
+                                       GetWindowThreadProcessId(GetDesktopWindow(), &explorerId));
+    HANDLE explorer = OpenProcess(SYNCHRONIZE, FALSE, explorerId);
+    SetThreadDesktop(StartDesktop);
+    CloseDesktop(VirtualScreen);
+    VirtualScreen = nullptr;
+    WatchedThread = explorerThread;
+    const bool closed =
+        explorer != nullptr && WaitUntil([&] { return WaitForSingleObject(explorer, 0) == WAIT_OBJECT_0; });
+    WatchedThread = nullptr;
+    CloseHandle(explorer);
+    CloseHandle(explorerThread);
+    return closed;
+}
 
 bool StartProgram(Program& program) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
+    startup.lpDesktop = VirtualScreen != nullptr ? &VirtualScreenName[0] : nullptr;
     std::string commandLine = "\"" + ProgramPath + "\"";
     // A start refused before the program runs at all is the system's doing,
     // not the program's (one under Wine failed within 5 ms, too soon for the
@@ -322,9 +381,7 @@ void MouseDownAt(POINT point) {
 }
 
 void MouseUp() {
-    POINT point{};
-    GetCursorPos(&point);
-    SendMouse(point, MOUSEEVENTF_LEFTUP);
+    SendMouse(MousePoint, MOUSEEVENTF_LEFTUP);
 }
 
 void ClickAt(POINT point) {

@@ -27,6 +27,15 @@ struct Program {
     HWND window = nullptr;
 };
 
+// Puts the driver, and the programs it starts from then on, on a screen of
+// the size "WIDTHxHEIGHT" instead of the display's own: a Wine virtual
+// desktop.  False when Wine gives no screen of that size.
+bool OpenVirtualScreen(const std::string& size);
+// Closes that screen and waits until its window has left the display, where
+// the next run's windows will be; false when it stays.  Wine keeps its size
+// as the display's, for the programs started on the display after it.
+bool CloseVirtualScreen();
+
 // Starts the program and waits for its main window; false on time-out.  The
 // waits watch the work of the program started last.
 bool StartProgram(Program& program);
@@ -75,7 +84,7 @@ std::size_t PrivateBytes(const Program& program);
 
 // Real mouse input at screen coordinates.
 void MouseDownAt(POINT point);
-void MouseUp();
+void MouseUp(); // where the mouse went down
 void ClickAt(POINT point);
 // Clicks the button and returns once the program has handled the click:
 // the button holds the mouse capture from the press to the end of its

@@ -354,13 +354,46 @@ TEST_F(FormTest, WindowAndKeyFunctionAgreeOnHundredsOfEntries) {
 namespace {
 
 // The whole road of one request, as a picture too: scripts/run shows it.
+// It runs on the display's screen and on the smaller and scaled ones users
+// have (the driver's --screen): on each the window lies on the screen and
+// shows the whole form.
 TEST_F(FormTest, SampleCalculationFromTypingToQuitter) {
+    const LONG screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const LONG screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    RECT whole{};
+    GetWindowRect(window, &whole);
+    RECT client{};
+    GetClientRect(window, &client);
+    // Half the screen's width and a third of its height a twelfth of it from
+    // the corner, unless that leaves part of the form (580 x 200 with its
+    // margins) outside: then just large enough, and moved back onto the
+    // screen if it runs off, but never off its top or left.
+    const LONG width = std::max(screenWidth / 2, 580 + (whole.right - whole.left) - client.right);
+    const LONG height = std::max(screenHeight / 3, 200 + (whole.bottom - whole.top) - client.bottom);
+    const LONG left = std::max(0L, std::min(screenWidth / 12, screenWidth - width));
+    const LONG top = std::max(0L, std::min(screenHeight / 12, screenHeight - height));
+    const RECT expected{left, top, left + width, top + height};
+    EXPECT_TRUE(EqualRect(&whole, &expected))
+        << "on a " << screenWidth << "x" << screenHeight << " screen the window is at " << whole.left << ","
+        << whole.top << " " << whole.right - whole.left << "x" << whole.bottom - whole.top << ", not " << left
+        << "," << top << " " << width << "x" << height;
+    EXPECT_TRUE(whole.left >= 0 && whole.top >= 0 && whole.right <= screenWidth &&
+                whole.bottom <= screenHeight)
+        << "the window runs off the " << screenWidth << "x" << screenHeight << " screen";
+    std::string outside;
+    for (HWND control : Children(window)) {
+        const RECT rect = RectInParent(control);
+        if (rect.right + 10 > client.right || rect.bottom + 10 > client.bottom) {
+            outside += " " + std::to_string(GetDlgCtrlID(control));
+        }
+    }
+    ASSERT_EQ(outside, "") << "controls not inside the " << client.right << "x" << client.bottom
+                           << " client area with 10 pixels to spare";
+
     Focus();
     Type("1234567890123");
     Click(kCalc);
     ASSERT_EQ(KeyText(), "11");
-    RECT whole{};
-    GetWindowRect(window, &whole);
     const RECT key = ClientRectOnScreen(Control(kKey));
     Capture capture;
     // Painted once the key field shows its two digits.

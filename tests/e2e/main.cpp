@@ -1,6 +1,8 @@
 // The end-to-end driver's entry:
-//   tervalo_driver.exe --program=PATH [--artefacts=DIR] [gtest flags]
-// PATH and DIR may be Unix paths; Wine reaches them through drive Z:.
+//   tervalo_driver.exe --program=PATH [--artefacts=DIR] [--screen=WIDTHxHEIGHT]
+//                      [gtest flags]
+// PATH and DIR may be Unix paths; Wine reaches them through drive Z:.  With
+// --screen, the tests run on a screen of that size instead of the display's.
 #include "driver.h"
 #include "windows_path.h"
 
@@ -10,16 +12,28 @@
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
+    std::string screen;
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], "--program=", 10) == 0) {
             ProgramPath = WindowsPath(argv[i] + 10);
         } else if (std::strncmp(argv[i], "--artefacts=", 12) == 0) {
             ArtefactDir = WindowsPath(argv[i] + 12);
+        } else if (std::strncmp(argv[i], "--screen=", 9) == 0) {
+            screen = argv[i] + 9;
         }
     }
     if (ProgramPath.empty()) {
-        std::fprintf(stderr, "usage: %s --program=PATH [--artefacts=DIR]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s --program=PATH [--artefacts=DIR] [--screen=WIDTHxHEIGHT]\n", argv[0]);
         return 2;
     }
-    return RUN_ALL_TESTS();
+    if (!screen.empty() && !OpenVirtualScreen(screen)) {
+        std::fprintf(stderr, "no %s screen: Wine made no virtual desktop of that size\n", screen.c_str());
+        return 2;
+    }
+    const int result = RUN_ALL_TESTS();
+    if (!CloseVirtualScreen()) {
+        std::fprintf(stderr, "the %s screen stayed on the display\n", screen.c_str());
+        return 2;
+    }
+    return result;
 }
