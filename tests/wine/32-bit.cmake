@@ -6,7 +6,9 @@
 # bounds leave room for a machine twice as slow as the slowest measured.
 execute_process(COMMAND ${CMAKE_CURRENT_LIST_DIR}/session probe OUTPUT_VARIABLE bits)
 string(REGEX MATCH "^[a-z]+" bits "${bits}")
-set_tests_properties(i686.key i686.e2e i686.paint PROPERTIES LABELS 32-bit-${bits})
+include(${CMAKE_CURRENT_LIST_DIR}/screens.cmake)
+list(TRANSFORM TERVALO_SCREENS PREPEND i686.e2e.screen-)
+set_tests_properties(i686.key i686.e2e i686.paint ${TERVALO_SCREENS} PROPERTIES LABELS 32-bit-${bits})
 set_tests_properties(i686.load PROPERTIES LABELS "long;32-bit-${bits}")
 if(bits STREQUAL "emulated")
   set_tests_properties(i686.load PROPERTIES TIMEOUT 1200 ENVIRONMENT TERVALO_LOAD_DIVISOR=5)
