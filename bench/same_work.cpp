@@ -6,6 +6,8 @@
 // overhead: runtime start-up, resources and start-up objects.
 #include <windows.h>
 
+#include <algorithm>
+
 namespace {
 
 // The heading of the same length, and the three buttons as the program
@@ -79,10 +81,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
 
     const int cx = GetSystemMetrics(SM_CXSCREEN);
     const int cy = GetSystemMetrics(SM_CYSCREEN);
-    RECT form{0, 0, 580, 200}; // the window that would hold the form, on a small screen
+    // The same window: large enough for the form on a small screen, and on it.
+    RECT form{0, 0, 580, 200};
     AdjustWindowRectEx(&form, WS_OVERLAPPEDWINDOW, TRUE, WS_EX_CLIENTEDGE);
+    const int width = std::max(cx / 2, static_cast<int>(form.right - form.left));
+    const int height = std::max(cy / 3, static_cast<int>(form.bottom - form.top));
     HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, "SAMEWORK", "Same work as Tervalo", WS_OVERLAPPEDWINDOW,
-                                  cx / 12, cy / 12, cx / 2, cy / 3, nullptr, bar, instance, nullptr);
+                                  std::max(0, std::min(cx / 12, cx - width)),
+                                  std::max(0, std::min(cy / 12, cy - height)), width, height, nullptr, bar,
+                                  instance, nullptr);
     if (window == nullptr) {
         return 1;
     }
