@@ -392,6 +392,7 @@ TEST_F(FormTest, SampleCalculationFromTypingToQuitter) {
                            << " client area with 10 pixels to spare";
 
     Focus();
+    ClickAt(CentreOnScreen(Control(kEntry))); // where the user clicks to type
     Type("1234567890123");
     Click(kCalc);
     ASSERT_EQ(KeyText(), "11");
