@@ -142,8 +142,23 @@ bool OpenVirtualScreen(const std::string& size) {
     if (VirtualScreen == nullptr || !SetThreadDesktop(VirtualScreen)) {
         return false;
     }
-    const std::string width = std::to_string(GetSystemMetrics(SM_CXSCREEN));
-    return width + "x" + std::to_string(GetSystemMetrics(SM_CYSCREEN)) == size;
+    // The desktop's own explorer starts at the first call that needs it, and
+    // the driver's screen size follows it a moment later: until then it can
+    // be the size of the desktop Wine showed last.
+    std::string seen;
+    WatchedThread =
+        OpenThread(THREAD_QUERY_INFORMATION, FALSE, GetWindowThreadProcessId(GetDesktopWindow(), nullptr));
+    const bool sized = WaitUntil([&] {
+        seen = std::to_string(GetSystemMetrics(SM_CXSCREEN)) + "x" +
+               std::to_string(GetSystemMetrics(SM_CYSCREEN));
+        return seen == size;
+    });
+    CloseHandle(WatchedThread);
+    WatchedThread = nullptr;
+    if (!sized) {
+        std::fprintf(stderr, "desktop %s stayed %s\n", VirtualScreenName.c_str(), seen.c_str());
+    }
+    return sized;
 }
 
 bool CloseVirtualScreen() {
