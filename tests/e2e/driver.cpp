@@ -140,6 +140,7 @@ bool OpenVirtualScreen(const std::string& size) {
     StartDesktop = GetThreadDesktop(GetCurrentThreadId());
     VirtualScreen = CreateDesktopA(VirtualScreenName.c_str(), nullptr, nullptr, 0, GENERIC_ALL, nullptr);
     if (VirtualScreen == nullptr || !SetThreadDesktop(VirtualScreen)) {
+        std::fprintf(stderr, "desktop %s: error %lu\n", VirtualScreenName.c_str(), GetLastError());
         return false;
     }
     // The desktop's own explorer starts at the first call that needs it, and
