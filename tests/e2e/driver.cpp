@@ -123,6 +123,13 @@ std::string VirtualScreenName;
 HDESK VirtualScreen = nullptr;
 HDESK StartDesktop = nullptr;
 
+// The thread of Wine's explorer that makes this thread's desktop, and its
+// process's id.
+HANDLE OpenExplorerThread(DWORD* explorerId) {
+    return OpenThread(THREAD_QUERY_INFORMATION, FALSE,
+                      GetWindowThreadProcessId(GetDesktopWindow(), explorerId));
+}
+
 } // namespace
 
 bool OpenVirtualScreen(const std::string& size) {
@@ -147,8 +154,7 @@ bool OpenVirtualScreen(const std::string& size) {
     // the driver's screen size follows it a moment later: until then it can
     // be the size of the desktop Wine showed last.
     std::string seen;
-    WatchedThread =
-        OpenThread(THREAD_QUERY_INFORMATION, FALSE, GetWindowThreadProcessId(GetDesktopWindow(), nullptr));
+    WatchedThread = OpenExplorerThread(nullptr);
     const bool sized = WaitUntil([&] {
         seen = std::to_string(GetSystemMetrics(SM_CXSCREEN)) + "x" +
                std::to_string(GetSystemMetrics(SM_CYSCREEN));
@@ -169,8 +175,7 @@ bool CloseVirtualScreen() {
     // The window belongs to Wine's explorer, which ends a moment after the
     // last program has left its desktop, and takes the window with it.
     DWORD explorerId = 0;
-    HANDLE explorerThread = OpenThread(THREAD_QUERY_INFORMATION, FALSE,
-                                       GetWindowThreadProcessId(GetDesktopWindow(), &explorerId));
+    HANDLE explorerThread = OpenExplorerThread(&explorerId);
     HANDLE explorer = OpenProcess(SYNCHRONIZE, FALSE, explorerId);
     SetThreadDesktop(StartDesktop);
     CloseDesktop(VirtualScreen);
