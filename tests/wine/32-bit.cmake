@@ -2,8 +2,9 @@
 # here natively, under qemu-user emulation or not at all is the machine's state
 # when the tests run, not when they were built: the label names it in CTest's
 # summary, and under emulation, which takes the shipped program about four
-# times its native time, the load test does a fifth of its load, and the
-# bounds leave room for a machine twice as slow as the slowest measured.
+# times its native time, the load test does a fifth of its load.  The bounds
+# leave room for a machine three times as slow as the slowest measured (the
+# load test natively: 4 minutes on a quiet machine, 11 on a busy one).
 execute_process(COMMAND ${CMAKE_CURRENT_LIST_DIR}/session probe OUTPUT_VARIABLE bits)
 string(REGEX MATCH "^[a-z]+" bits "${bits}")
 include(${CMAKE_CURRENT_LIST_DIR}/screens.cmake)
@@ -11,6 +12,6 @@ list(TRANSFORM TERVALO_SCREENS PREPEND i686.e2e.screen-)
 set_tests_properties(i686.key i686.e2e i686.paint ${TERVALO_SCREENS} PROPERTIES LABELS 32-bit-${bits})
 set_tests_properties(i686.load PROPERTIES LABELS "long;32-bit-${bits}")
 if(bits STREQUAL "emulated")
-  set_tests_properties(i686.load PROPERTIES TIMEOUT 1200 ENVIRONMENT TERVALO_LOAD_DIVISOR=5)
+  set_tests_properties(i686.load PROPERTIES ENVIRONMENT TERVALO_LOAD_DIVISOR=5)
   set_tests_properties(i686.e2e PROPERTIES TIMEOUT 600)
 endif()
