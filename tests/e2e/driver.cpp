@@ -130,6 +130,16 @@ HANDLE OpenExplorerThread(DWORD* explorerId) {
                       GetWindowThreadProcessId(GetDesktopWindow(), explorerId));
 }
 
+// Waits for a condition that another thread than the program's works
+// towards, watching that thread instead.
+bool WaitWatching(HANDLE thread, const std::function<bool()>& condition) {
+    HANDLE program = WatchedThread;
+    WatchedThread = thread;
+    const bool met = WaitUntil(condition);
+    WatchedThread = program;
+    return met;
+}
+
 } // namespace
 
 bool OpenVirtualScreen(const std::string& size) {
@@ -154,14 +164,13 @@ bool OpenVirtualScreen(const std::string& size) {
     // the driver's screen size follows it a moment later: until then it can
     // be the size of the desktop Wine showed last.
     std::string seen;
-    WatchedThread = OpenExplorerThread(nullptr);
-    const bool sized = WaitUntil([&] {
+    HANDLE explorerThread = OpenExplorerThread(nullptr);
+    const bool sized = WaitWatching(explorerThread, [&] {
         seen = std::to_string(GetSystemMetrics(SM_CXSCREEN)) + "x" +
                std::to_string(GetSystemMetrics(SM_CYSCREEN));
         return seen == size;
     });
-    CloseHandle(WatchedThread);
-    WatchedThread = nullptr;
+    CloseHandle(explorerThread);
     if (!sized) {
         std::fprintf(stderr, "desktop %s stayed %s\n", VirtualScreenName.c_str(), seen.c_str());
     }
@@ -180,10 +189,9 @@ bool CloseVirtualScreen() {
     SetThreadDesktop(StartDesktop);
     CloseDesktop(VirtualScreen);
     VirtualScreen = nullptr;
-    WatchedThread = explorerThread;
-    const bool closed =
-        explorer != nullptr && WaitUntil([&] { return WaitForSingleObject(explorer, 0) == WAIT_OBJECT_0; });
-    WatchedThread = nullptr;
+    const bool closed = explorer != nullptr && WaitWatching(explorerThread, [&] {
+                            return WaitForSingleObject(explorer, 0) == WAIT_OBJECT_0;
+                        });
     CloseHandle(explorer);
     CloseHandle(explorerThread);
     return closed;
