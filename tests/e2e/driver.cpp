@@ -97,18 +97,14 @@ void SendKey(WORD vk, bool up) {
     SendInput(1, &input, sizeof input);
 }
 
-// Where the mouse was sent last.  On a virtual screen the position that
-// GetCursorPos reports can lag behind the input sent.
+// Where the mouse was sent last.  GetCursorPos can report where the session's
+// screen holds its own pointer, which the tests never move.
 POINT MousePoint{};
 
 // Mouse input carries its own absolute position: SetCursorPos followed at
 // once by a button event can reach Wine's server after the button event.
-// SetCursorPos first moves the display's own pointer there too: on a virtual
-// screen Wine moves it only later, and an event of the pointer where it still
-// is, off a pressed button, would lift the button before its release.
 void SendMouse(POINT point, DWORD flags) {
     MousePoint = point;
-    SetCursorPos(point.x, point.y);
     INPUT input{};
     input.type = INPUT_MOUSE;
     input.mi.dx = MulDiv(point.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
