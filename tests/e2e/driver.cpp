@@ -113,90 +113,11 @@ void SendMouse(POINT point, DWORD flags) {
     SendInput(1, &input, sizeof input);
 }
 
-// The virtual screen the driver and its programs are on, if any, and the
-// desktop the driver started on.
-std::string VirtualScreenName;
-HDESK VirtualScreen = nullptr;
-HDESK StartDesktop = nullptr;
-
-// The thread of Wine's explorer that makes this thread's desktop, and its
-// process's id.
-HANDLE OpenExplorerThread(DWORD* explorerId) {
-    return OpenThread(THREAD_QUERY_INFORMATION, FALSE,
-                      GetWindowThreadProcessId(GetDesktopWindow(), explorerId));
-}
-
-// Waits for a condition that another thread than the program's works
-// towards, watching that thread instead.
-bool WaitWatching(HANDLE thread, const std::function<bool()>& condition) {
-    HANDLE program = WatchedThread;
-    WatchedThread = thread;
-    const bool met = WaitUntil(condition);
-    WatchedThread = program;
-    return met;
-}
-
 } // namespace
-
-bool OpenVirtualScreen(const std::string& size) {
-    // Wine gives a desktop whose name is listed under this key the size
-    // given there.
-    VirtualScreenName = "tervalo-" + size;
-    HKEY desktops = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Explorer\\Desktops", 0, nullptr, 0, KEY_SET_VALUE,
-                        nullptr, &desktops, nullptr) != ERROR_SUCCESS) {
-        return false;
-    }
-    RegSetValueExA(desktops, VirtualScreenName.c_str(), 0, REG_SZ,
-                   reinterpret_cast<const BYTE*>(size.c_str()), static_cast<DWORD>(size.size() + 1));
-    RegCloseKey(desktops);
-    StartDesktop = GetThreadDesktop(GetCurrentThreadId());
-    VirtualScreen = CreateDesktopA(VirtualScreenName.c_str(), nullptr, nullptr, 0, GENERIC_ALL, nullptr);
-    if (VirtualScreen == nullptr || !SetThreadDesktop(VirtualScreen)) {
-        std::fprintf(stderr, "desktop %s: error %lu\n", VirtualScreenName.c_str(), GetLastError());
-        return false;
-    }
-    // The desktop's own explorer starts at the first call that needs it, and
-    // the driver's screen size follows it a moment later: until then it can
-    // be the size of the desktop Wine showed last.
-    std::string seen;
-    HANDLE explorerThread = OpenExplorerThread(nullptr);
-    const bool sized = WaitWatching(explorerThread, [&] {
-        seen = std::to_string(GetSystemMetrics(SM_CXSCREEN)) + "x" +
-               std::to_string(GetSystemMetrics(SM_CYSCREEN));
-        return seen == size;
-    });
-    CloseHandle(explorerThread);
-    if (!sized) {
-        std::fprintf(stderr, "desktop %s stayed %s\n", VirtualScreenName.c_str(), seen.c_str());
-    }
-    return sized;
-}
-
-bool CloseVirtualScreen() {
-    if (VirtualScreen == nullptr) {
-        return true;
-    }
-    // The window belongs to Wine's explorer, which ends a moment after the
-    // last program has left its desktop, and takes the window with it.
-    DWORD explorerId = 0;
-    HANDLE explorerThread = OpenExplorerThread(&explorerId);
-    HANDLE explorer = OpenProcess(SYNCHRONIZE, FALSE, explorerId);
-    SetThreadDesktop(StartDesktop);
-    CloseDesktop(VirtualScreen);
-    VirtualScreen = nullptr;
-    const bool closed = explorer != nullptr && WaitWatching(explorerThread, [&] {
-                            return WaitForSingleObject(explorer, 0) == WAIT_OBJECT_0;
-                        });
-    CloseHandle(explorer);
-    CloseHandle(explorerThread);
-    return closed;
-}
 
 bool StartProgram(Program& program) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    startup.lpDesktop = VirtualScreen != nullptr ? &VirtualScreenName[0] : nullptr;
     std::string commandLine = "\"" + ProgramPath + "\"";
     // A start refused before the program runs at all is the system's doing,
     // not the program's (one under Wine failed within 5 ms, too soon for the

@@ -27,15 +27,6 @@ struct Program {
     HWND window = nullptr;
 };
 
-// Puts the driver, and the programs it starts from then on, on a screen of
-// the size "WIDTHxHEIGHT" instead of the display's own: a Wine virtual
-// desktop.  False when Wine gives no screen of that size.
-bool OpenVirtualScreen(const std::string& size);
-// Closes that screen and waits until its window has left the display, where
-// the next run's windows will be; false when it stays.  Wine keeps its size
-// as the display's, for the programs started on the display after it.
-bool CloseVirtualScreen();
-
 // Starts the program and waits for its main window; false on time-out.  The
 // waits watch the work of the program started last.
 bool StartProgram(Program& program);
@@ -113,7 +104,6 @@ constexpr COLORREF kGold = RGB(243, 207, 110);
 // The bounding box of everything in the top band of the client area that is
 // not the background: the heading.
 RECT HeadingBox(const Capture& capture, const RECT& client, int band);
-
 std::string Hex(const std::string& bytes);
 
 #endif
