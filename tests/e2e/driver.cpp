@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 std::string ProgramPath;
 std::string ArtefactDir;
@@ -462,6 +463,14 @@ RECT HeadingBox(const Capture& capture, const RECT& client, int band) {
         }
     }
     return box;
+}
+
+bool IsHeading(const RECT& box, const RECT& client) {
+    return box.left < box.right && box.top == client.top && box.right - box.left < client.right - client.left;
+}
+
+bool IsCentredHeading(const RECT& box, const RECT& client) {
+    return IsHeading(box, client) && std::abs((box.left - client.left) - (client.right - box.right)) <= 1;
 }
 
 std::string Hex(const std::string& bytes) {

@@ -104,6 +104,13 @@ constexpr COLORREF kGold = RGB(243, 207, 110);
 // The bounding box of everything in the top band of the client area that is
 // not the background: the heading.
 RECT HeadingBox(const Capture& capture, const RECT& client, int band);
+// Whether the box is a heading: it starts at the client area's top edge and
+// is narrower than the band.  A frame caught while the window is resized can
+// have no background across the band, which gives a box of its whole width.
+bool IsHeading(const RECT& box, const RECT& client);
+// ... centred on the client area, within a pixel.
+bool IsCentredHeading(const RECT& box, const RECT& client);
+
 std::string Hex(const std::string& bytes);
 
 #endif

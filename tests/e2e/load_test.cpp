@@ -184,9 +184,7 @@ TEST_F(LoadTest, ResizeAndMinimiseStormsMoveNothing) {
     ASSERT_EQ(client.right - client.left, 1211 - 2 * GetSystemMetrics(SM_CXSIZEFRAME) - 4);
     Capture capture;
     EXPECT_TRUE(WaitForPixels(client, capture, [&](const Capture& c) {
-        const RECT box = HeadingBox(c, client, 40);
-        return box.left < box.right && box.top == client.top &&
-               std::abs((box.left - client.left) - (client.right - box.right)) <= 1;
+        return IsCentredHeading(HeadingBox(c, client, 40), client);
     })) << "the heading is not centred after the storm";
     SaveScreenshot(capture, "after-resize-storm.bmp");
     ExpectButtonsPainted();
