@@ -26,12 +26,12 @@ int Share(int count) {
 class LoadTest : public FormTest {
   protected:
     // Types the text into the entry field, which it fills before its first
-    // 250 characters end, in runs of 250 characters, each followed
-    // by Home or End in turn, and waits after each run until the caret has
-    // moved there: every keystroke before it has been handled.  Wine's server
-    // can take longer to hand over a deep queue of typed keys than the
-    // program takes to handle them, and no wait may read that as a hang, nor
-    // go on while keystrokes are still queued.
+    // 250 characters end, in runs of 250 characters, each followed by Home
+    // or End in turn, and waits after each run until the caret has moved
+    // there: every keystroke before it has been handled.  Wine's server can
+    // take longer to hand over a deep queue of typed keys than the program
+    // takes to handle them, and no wait may read that as a hang, nor go on
+    // while keystrokes are still queued.
     bool TypeIntoFullField(const std::string& text) {
         const HWND entry = Control(kEntry);
         constexpr std::size_t kRun = 250;
@@ -97,7 +97,7 @@ TEST_F(LoadTest, HundredThousandCharacterEntriesAreCutToThirteen) {
     start = GetTickCount64();
     PressControlKey('V');
     ClickAt(CentreOnScreen(Control(kCalc)));
-    EXPECT_TRUE(WaitUntil([&] { return KeyText() == "55"; })) << "no key after the paste";
+    ASSERT_TRUE(WaitUntil([&] { return KeyText() == "55"; })) << "no key after the paste";
     std::printf("[          ] 2,000 characters pasted and CALCUL in %llu ms\n", GetTickCount64() - start);
     EXPECT_EQ(EntryText(), "0000000000042");
 
