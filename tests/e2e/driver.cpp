@@ -230,6 +230,20 @@ HWND FindAboutBox(const Program& program) {
     return about != nullptr && IsWindowVisible(about) ? about : nullptr;
 }
 
+HWND OpenAboutByMenu(const Program& program) {
+    if (!WaitForKeyboard(program, program.window)) {
+        return nullptr;
+    }
+    TapAlt();
+    PressKey('H');
+    PressKey('A');
+    HWND about = nullptr;
+    return WaitUntil([&] { return (about = FindAboutBox(program)) != nullptr; }) &&
+                   WaitForKeyboard(program, about)
+               ? about
+               : nullptr;
+}
+
 std::vector<HWND> Children(HWND parent) {
     std::vector<HWND> children;
     // Z order: the first child created stays at the top, so walking down
@@ -247,6 +261,17 @@ bool BringToFront(HWND window) {
         }
         return GetForegroundWindow() == window;
     });
+}
+
+bool WaitForKeyboard(const Program& program, HWND window, HWND focus) {
+    const bool ready = WaitUntil([&] {
+        const GUITHREADINFO info = ThreadInfo(program);
+        const bool focused = focus != nullptr ? info.hwndFocus == focus
+                                              : info.hwndFocus == window || IsChild(window, info.hwndFocus);
+        return GetForegroundWindow() == window && info.hwndActive == window && focused;
+    });
+    WaitForIdle(program);
+    return ready;
 }
 
 void PressKey(WORD vk) {

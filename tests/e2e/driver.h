@@ -52,10 +52,21 @@ RECT RectInParent(HWND window);
 HWND FocusOf(const Program& program);
 // The program's About box, once it is open and shown.
 HWND FindAboutBox(const Program& program);
+// Opens the About box through the menu, Alt then H then A, once the main
+// window is ready for the keys, and returns the box once it is ready for
+// them in its turn; null when none opens.
+HWND OpenAboutByMenu(const Program& program);
 // The child windows in creation order.
 std::vector<HWND> Children(HWND parent);
 
 bool BringToFront(HWND window);
+// Waits until a person would type into the window: it is the foreground
+// window and the active one of the program's UI thread, the keyboard focus
+// is on focus (on the window or one of its children where focus is null),
+// and the program has handled everything queued.  When a box closes, the
+// program moves its focus back at once, but the system hands activation
+// back only a while later, and a keystroke sent in between is lost.
+bool WaitForKeyboard(const Program& program, HWND window, HWND focus = nullptr);
 
 // Real keystrokes, to the foreground window.
 void PressKey(WORD vk);

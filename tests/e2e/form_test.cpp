@@ -292,19 +292,17 @@ TEST_F(FormTest, AcceleratorsGoToTheWindowTheKeystrokeIsFor) {
 
     // After the About box closes, the main window itself holds the focus and
     // both accelerators open the About box.
-    TapAlt();
-    PressKey('H');
-    PressKey('A');
-    HWND about = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (about = FindAboutBox(program)) != nullptr; }));
+    HWND about = OpenAboutByMenu(program);
+    ASSERT_NE(about, nullptr) << "no About box";
     PressKey(VK_ESCAPE);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
     for (const char key : {'?', '/'}) {
         // Back in the main window once the About box has gone.
-        ASSERT_TRUE(WaitUntil([&] { return FocusOf(program) == window; })) << "focus on " << FocusOf(program);
+        ASSERT_TRUE(WaitForKeyboard(program, window, window)) << "focus on " << FocusOf(program);
         TypeCharacter(key, true);
         EXPECT_TRUE(WaitUntil([&] { return (about = FindAboutBox(program)) != nullptr; }))
             << "Alt+" << key << " did not open the About box";
+        ASSERT_TRUE(about == nullptr || WaitForKeyboard(program, about)) << "the About box is not in front";
         PressKey(VK_ESCAPE);
         ASSERT_TRUE(WaitUntil([&] { return about == nullptr || !IsWindow(about); }));
     }

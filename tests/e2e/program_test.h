@@ -14,8 +14,11 @@ class ProgramTest : public testing::Test {
     }
     void TearDown() override { EndProgram(program); }
 
-    // Puts the window in front, where typed keys go.
-    void Focus() { ASSERT_TRUE(BringToFront(window)) << "the main window did not come to the front"; }
+    // Puts the window in front, where typed keys go, ready for them.
+    void Focus() {
+        ASSERT_TRUE(BringToFront(window) && WaitForKeyboard(program, window))
+            << "the main window did not come to the front";
+    }
     // The exit code, after the process has ended by itself.
     DWORD ExitCode() { return WaitForExit(program); }
     HWND Control(int id) const { return GetDlgItem(window, id); }

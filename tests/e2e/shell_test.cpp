@@ -109,11 +109,8 @@ TEST_F(ShellTest, CloseBoxAndAltF4EndWithCodeZero) {
 
 TEST_F(ShellTest, HelpAboutOpensTheAboutBoxWithItsFourControls) {
     Focus();
-    TapAlt();
-    PressKey('H');
-    PressKey('A');
-    HWND about = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (about = FindAboutBox(program)) != nullptr; })) << "no About box";
+    HWND about = OpenAboutByMenu(program);
+    ASSERT_NE(about, nullptr) << "no About box";
     EXPECT_EQ(WindowText(about), "About");
     EXPECT_EQ(GetWindow(about, GW_OWNER), window);
     EXPECT_FALSE(IsWindowEnabled(window)) << "the About box is not modal";
@@ -170,16 +167,6 @@ TEST_F(ShellTest, HelpAboutOpensTheAboutBoxWithItsFourControls) {
         return true;
     })) << "the About box with its icon and texts is not on the screen";
     SaveScreenshot(shot, "about-box.bmp");
-}
-
-// Opens the About box through the menu and returns it.
-HWND OpenAboutByMenu(const Program& program) {
-    TapAlt();
-    PressKey('H');
-    PressKey('A');
-    HWND about = nullptr;
-    WaitUntil([&] { return (about = FindAboutBox(program)) != nullptr; });
-    return about;
 }
 
 TEST_F(ShellTest, OnlyOkAndCancelEndTheAboutBox) {
