@@ -92,4 +92,4 @@ print("\nCommands: `build/native/bench/key_bench` (Google Benchmark) and, under 
       "`tests/wine/wine-run STATE build/TARGET/bench/wine_bench.exe tervalo.exe same_work.exe minimal.exe RUNS` "
       "(`bench/same_work.cpp`: the program's start-up calls in one function, from literals instead of resources; "
       "`bench/minimal.cpp`: a bare window); "
-      "`stat -c %s build/i686/tervalo.exe build/i686/bench/minimal.exe`.")
+      "`stat -c %s build/i686/tervalo.exe build/i686/bench/minimal.exe`; all in the debian12 root.")
