@@ -109,6 +109,19 @@ ButtonLook LookOf(const Capture& capture, const RECT& client, COLORREF fill) {
                       capture.At(client.right - 1, client.bottom - 1)};
 }
 
+// A whole frame of a button up (white label, EDGE_RAISED: light above and
+// left, the darkest shadow below and right) or pressed (black label,
+// EDGE_SUNKEN): a frame caught while the button paints shows its new label
+// before its new edge.
+bool IsRaised(const ButtonLook& look) {
+    return look.white > 20 && look.black == 0 && look.topLeft == GetSysColor(COLOR_3DLIGHT) &&
+           look.bottomRight == GetSysColor(COLOR_3DDKSHADOW);
+}
+bool IsSunken(const ButtonLook& look) {
+    return look.black > 20 && look.white == 0 && look.topLeft == GetSysColor(COLOR_3DSHADOW) &&
+           look.bottomRight == GetSysColor(COLOR_3DHILIGHT);
+}
+
 TEST_F(FormTest, ButtonsAreFilledWithWhiteLabelsAndRaisedEdges) {
     const struct {
         int id;
@@ -121,12 +134,11 @@ TEST_F(FormTest, ButtonsAreFilledWithWhiteLabelsAndRaisedEdges) {
         Capture capture;
         const bool painted = WaitForPixels(client, capture, [&](const Capture& c) {
             const ButtonLook look = LookOf(c, client, button.fill);
-            return look.fill > area / 2 && look.white > 20;
+            return look.fill > area / 2 && IsRaised(look);
         });
         const ButtonLook look = LookOf(capture, client, button.fill);
         EXPECT_TRUE(painted) << look.fill << " fill and " << look.white << " white pixels of " << area;
         EXPECT_EQ(look.black, 0) << "black in an unpressed label";
-        // EDGE_RAISED: light above and left, the darkest shadow below and right.
         EXPECT_EQ(look.topLeft, GetSysColor(COLOR_3DLIGHT));
         EXPECT_EQ(look.bottomRight, GetSysColor(COLOR_3DDKSHADOW));
     }
@@ -138,10 +150,8 @@ TEST_F(FormTest, PressedButtonShowsABlackLabelAndASunkenEdge) {
     // The mouse held down on CALCUL.
     Focus();
     MouseDownAt(CentreOnScreen(Control(kCalc)));
-    bool sunk = WaitForPixels(client, capture, [&](const Capture& c) {
-        const ButtonLook look = LookOf(c, client, kBlue);
-        return look.black > 20 && look.white == 0;
-    });
+    bool sunk =
+        WaitForPixels(client, capture, [&](const Capture& c) { return IsSunken(LookOf(c, client, kBlue)); });
     ButtonLook look = LookOf(capture, client, kBlue);
     SaveScreenshot(capture, "calcul-pressed.bmp");
     MouseUp();
@@ -151,14 +161,14 @@ TEST_F(FormTest, PressedButtonShowsABlackLabelAndASunkenEdge) {
 
     // Released: white and raised again.
     EXPECT_TRUE(WaitForPixels(client, capture, [&](const Capture& c) {
-        return LookOf(c, client, kBlue).white > 20 && LookOf(c, client, kBlue).black == 0;
-    })) << "the label did not turn white again";
+        return IsRaised(LookOf(c, client, kBlue));
+    })) << "the label did not turn white and the edge raised again";
 
     // The pushed state set by message paints the same way, here on QUITTER
     // (a click would end the program).
     const RECT quit = ClientRectOnScreen(Control(kQuit));
     SendMessageA(Control(kQuit), BM_SETSTATE, TRUE, 0);
-    sunk = WaitForPixels(quit, capture, [&](const Capture& c) { return LookOf(c, quit, kRed).black > 20; });
+    sunk = WaitForPixels(quit, capture, [&](const Capture& c) { return IsSunken(LookOf(c, quit, kRed)); });
     look = LookOf(capture, quit, kRed);
     EXPECT_TRUE(sunk) << "QUITTER pushed: " << look.black << " black pixels";
     EXPECT_EQ(look.topLeft, GetSysColor(COLOR_3DSHADOW));
