@@ -230,6 +230,12 @@ HWND FindAboutBox(const Program& program) {
     return about != nullptr && IsWindowVisible(about) ? about : nullptr;
 }
 
+HWND WaitForAboutBox(const Program& program, DWORD pollMs) {
+    HWND about = nullptr;
+    WaitUntil([&] { return (about = FindAboutBox(program)) != nullptr; }, kDeadlineMs, pollMs);
+    return about;
+}
+
 HWND OpenAboutByMenu(const Program& program) {
     if (!WaitForKeyboard(program, program.window)) {
         return nullptr;
@@ -237,11 +243,8 @@ HWND OpenAboutByMenu(const Program& program) {
     TapAlt();
     PressKey('H');
     PressKey('A');
-    HWND about = nullptr;
-    return WaitUntil([&] { return (about = FindAboutBox(program)) != nullptr; }) &&
-                   WaitForKeyboard(program, about)
-               ? about
-               : nullptr;
+    const HWND about = WaitForAboutBox(program);
+    return about != nullptr && WaitForKeyboard(program, about) ? about : nullptr;
 }
 
 std::vector<HWND> Children(HWND parent) {

@@ -52,6 +52,8 @@ RECT RectInParent(HWND window);
 HWND FocusOf(const Program& program);
 // The program's About box, once it is open and shown.
 HWND FindAboutBox(const Program& program);
+// Waits for the program's About box to open and show; null when none does.
+HWND WaitForAboutBox(const Program& program, DWORD pollMs = 10);
 // Opens the About box through the menu, Alt then H then A, once the main
 // window is ready for the keys, and returns the box once it is ready for
 // them in its turn; null when none opens.

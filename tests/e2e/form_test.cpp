@@ -310,8 +310,8 @@ TEST_F(FormTest, AcceleratorsGoToTheWindowTheKeystrokeIsFor) {
         // Back in the main window once the About box has gone.
         ASSERT_TRUE(WaitForKeyboard(program, window, window)) << "focus on " << FocusOf(program);
         TypeCharacter(key, true);
-        EXPECT_TRUE(WaitUntil([&] { return (about = FindAboutBox(program)) != nullptr; }))
-            << "Alt+" << key << " did not open the About box";
+        about = WaitForAboutBox(program);
+        EXPECT_NE(about, nullptr) << "Alt+" << key << " did not open the About box";
         ASSERT_TRUE(about == nullptr || WaitForKeyboard(program, about)) << "the About box is not in front";
         PressKey(VK_ESCAPE);
         ASSERT_TRUE(WaitUntil([&] { return about == nullptr || !IsWindow(about); }));

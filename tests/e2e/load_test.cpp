@@ -268,7 +268,7 @@ TEST_F(LoadTest, AboutBoxOpenedAndClosedAThousandTimes) {
             about = OpenAboutByMenu(program);
         } else {
             PostMessageA(window, WM_COMMAND, kAboutCommand, 0);
-            WaitUntil([&] { return (about = FindAboutBox(program)) != nullptr; }, kDeadlineMs, 1);
+            about = WaitForAboutBox(program, 1);
         }
         ASSERT_NE(about, nullptr) << "round " << round << ": no About box";
         ASSERT_FALSE(IsWindowEnabled(window)) << "round " << round << ": the main window is not disabled";
