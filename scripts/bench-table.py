@@ -1,8 +1,8 @@
 #!/usr/bin/python3
-"""Turns scripts/bench's measurements into a Markdown table: bench-table.py DIR RUNS README.
+"""Turns scripts/bench's measurements into a Markdown table: bench-table.py DIR RUNS PAGE.
 
 Where the shipped i686 build was not measured (its code runs emulated here, or
-not at all), its rows and their machine are kept from README's last table."""
+not at all), its rows and their machine are kept from the last table on PAGE."""
 import json
 import os
 import platform
@@ -10,7 +10,7 @@ import re
 import subprocess
 import sys
 
-out, runs, readme = sys.argv[1], sys.argv[2], sys.argv[3]
+out, runs, page = sys.argv[1], sys.argv[2], sys.argv[3]
 # Each build that was measured, the shipped one first.
 builds = [("i686", "i686 under 32-bit Wine (shipped)"), ("x86_64", "x86_64 under wine64"), ("native", "native")]
 
@@ -28,8 +28,8 @@ def key_times(build):
 
 
 def kept_i686_rows():
-    """README's rows of the i686 build, and the line that says where they were measured."""
-    table = re.search(r"<!-- bench -->(.*)<!-- /bench -->", open(readme).read(), re.S).group(1)
+    """The last table's rows of the i686 build, and the line that says where they were measured."""
+    table = re.search(r"<!-- bench -->(.*)<!-- /bench -->", open(page).read(), re.S).group(1)
     rows = [line for line in table.splitlines() if line.startswith("| ") and builds[0][1] in line]
     earlier = re.search(r"^i686 rows: measured natively by (.*?);", table, re.M)
     if not earlier:
