@@ -41,7 +41,8 @@ constexpr DWORD kMainWindowExStyle = WS_EX_CLIENTEDGE;
 RECT MainWindowPlace() {
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    RECT form{0, 0, kFormClientSize.cx, kFormClientSize.cy};
+    const SIZE formSize = FormClientSize();
+    RECT form{0, 0, formSize.cx, formSize.cy};
     AdjustWindowRectEx(&form, kMainWindowStyle, TRUE, kMainWindowExStyle);
     const int width = std::max<int>(screenWidth / 2, form.right - form.left);
     const int height = std::max<int>(screenHeight / 3, form.bottom - form.top);

@@ -10,6 +10,8 @@
 
 namespace {
 
+int Dpi = 96; // the screen's, read first in WinMain
+
 // The heading of the same length, and the three buttons as the program
 // paints them.
 void PaintSameWork(HWND window) {
@@ -25,8 +27,9 @@ void DrawSameWorkButton(const DRAWITEMSTRUCT* item) {
     const COLORREF fills[] = {RGB(0, 0, 255), RGB(0, 200, 0), RGB(255, 0, 0)};
     const char* const labels[] = {"CALCUL", "EFFACER", "QUITTER"};
     const UINT which = item->CtlID % 3;
+    const int frame = MulDiv(2, Dpi, 96);
     RECT face = item->rcItem;
-    InflateRect(&face, -2, -2);
+    InflateRect(&face, -frame, -frame);
     HBRUSH brush = CreateSolidBrush(fills[which]);
     FillRect(item->hDC, &face, brush);
     DeleteObject(brush);
@@ -56,7 +59,12 @@ LRESULT CALLBACK SameWorkWindowProc(HWND window, UINT message, WPARAM wParam, LP
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     HBRUSH gold = CreateSolidBrush(RGB(243, 207, 110));
-    HFONT bold = CreateFontA(18, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+    // The same form at the screen's DPI.
+    HDC screen = GetDC(nullptr);
+    Dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    const auto scale = [](int pixels) { return MulDiv(pixels, Dpi, 96); };
+    HFONT bold = CreateFontA(scale(18), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial");
 
     WNDCLASSEXA windowClass{};
@@ -82,7 +90,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     const int cx = GetSystemMetrics(SM_CXSCREEN);
     const int cy = GetSystemMetrics(SM_CYSCREEN);
     // The same window: large enough for the form on a small screen, and on it.
-    RECT form{0, 0, 580, 200};
+    RECT form{0, 0, scale(580), scale(200)};
     AdjustWindowRectEx(&form, WS_OVERLAPPEDWINDOW, TRUE, WS_EX_CLIENTEDGE);
     const int width = std::max(cx / 2, static_cast<int>(form.right - form.left));
     const int height = std::max(cy / 3, static_cast<int>(form.bottom - form.top));
@@ -97,18 +105,19 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     const DWORD button = WS_CHILD | WS_VISIBLE | WS_DLGFRAME | BS_MULTILINE | BS_OWNERDRAW;
     for (int i = 0; i < 3; ++i) {
         const int left[] = {250, 120, 380};
-        CreateWindowExA(WS_EX_CLIENTEDGE, "BUTTON", "BUTTON", button, left[i], i == 0 ? 100 : 60, 100, 30,
-                        window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(111 + i)), instance, nullptr);
+        CreateWindowExA(WS_EX_CLIENTEDGE, "BUTTON", "BUTTON", button, scale(left[i]), scale(i == 0 ? 100 : 60),
+                        scale(100), scale(30), window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(111 + i)), instance, nullptr);
     }
-    CreateWindowExA(0, "STATIC", " Two lines \r\n of prompt ", WS_CHILD | WS_VISIBLE | SS_CENTER, 10, 150,
-                    160, 40, window, nullptr, instance, nullptr);
-    HWND entry = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", nullptr, WS_CHILD | WS_VISIBLE | ES_CENTER, 190,
-                                 150, 200, 22, window, nullptr, instance, nullptr);
-    CreateWindowExA(0, "STATIC", " Key: ", WS_CHILD | WS_VISIBLE | SS_CENTER, 450, 150, 50, 22, window,
+    CreateWindowExA(0, "STATIC", " Two lines \r\n of prompt ", WS_CHILD | WS_VISIBLE | SS_CENTER, scale(10),
+                    scale(150), scale(160), scale(40), window, nullptr, instance, nullptr);
+    HWND entry = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", nullptr, WS_CHILD | WS_VISIBLE | ES_CENTER,
+                                 scale(190), scale(150), scale(200), scale(22), window, nullptr, instance, nullptr);
+    CreateWindowExA(0, "STATIC", " Key: ", WS_CHILD | WS_VISIBLE | SS_CENTER, scale(450), scale(150),
+                    scale(50), scale(22), window,
                     nullptr, instance, nullptr);
     HWND key =
         CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", nullptr, WS_CHILD | WS_VISIBLE | WS_DISABLED | ES_CENTER,
-                        520, 150, 50, 22, window, nullptr, instance, nullptr);
+                        scale(520), scale(150), scale(50), scale(22), window, nullptr, instance, nullptr);
     SendMessageA(entry, WM_SETFONT, reinterpret_cast<WPARAM>(bold), TRUE);
     SendMessageA(key, WM_SETFONT, reinterpret_cast<WPARAM>(bold), TRUE);
     SetFocus(entry); // twice, as the program does: by the form, then on WM_CREATE

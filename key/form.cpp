@@ -40,7 +40,8 @@ struct FormControl {
     HWND* handle; // where the form keeps it, if it does
 };
 
-// In creation order; positions in pixels of the main window's client area.
+// In creation order; positions in pixels of the main window's client area
+// on a 96-dpi screen, scaled to the screen's DPI when they are made.
 // The prompt's "\260" is the degree sign of N°, and " CL\311: " is " CLÉ: ".
 constexpr FormControl kFormControls[] = {
     {WS_EX_CLIENTEDGE, "BUTTON", "CALCUL", IDC_CALC_BUTTON, 250, 100, 100, 30, kButtonStyle, &CalcButton},
@@ -78,15 +79,20 @@ void ApplyEntryFont() {
 
 } // namespace
 
-const SIZE kFormClientSize = FormExtent();
 static_assert(FormExtent().cx == 580 && FormExtent().cy == 200, "the form's extent");
+
+SIZE FormClientSize() {
+    constexpr SIZE kExtent = FormExtent();
+    return SIZE{ScaleToDpi(kExtent.cx), ScaleToDpi(kExtent.cy)};
+}
 
 void CreateFormControls(HWND parent) {
     for (const FormControl& control : kFormControls) {
-        HWND handle =
-            CreateWindowExA(control.extendedStyle, control.className, control.text, control.style, control.x,
-                            control.y, control.width, control.height, parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), AppInstance, nullptr);
+        HWND handle = CreateWindowExA(control.extendedStyle, control.className, control.text, control.style,
+                                      ScaleToDpi(control.x), ScaleToDpi(control.y), ScaleToDpi(control.width),
+                                      ScaleToDpi(control.height), parent,
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), AppInstance,
+                                      nullptr);
         if (control.handle != nullptr) {
             *control.handle = handle;
         }

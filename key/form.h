@@ -18,8 +18,8 @@ extern HWND KeyEdit;
 extern std::string LastEntry;
 
 // The client area that shows every control of the form, with the prompt's
-// own 10-pixel margin on its right and below.
-extern const SIZE kFormClientSize;
+// own 10-pixel margin on its right and below, at the screen's DPI.
+SIZE FormClientSize();
 
 // WM_CREATE: builds the seven controls as children of parent.
 void CreateFormControls(HWND parent);

@@ -12,6 +12,12 @@ constexpr COLORREF kRed = RGB(255, 0, 0);                  // QUITTER
 constexpr COLORREF kWhite = RGB(255, 255, 255);            // button labels
 constexpr COLORREF kBlack = RGB(0, 0, 0);                  // label of a pressed button
 
+// Positions and sizes are designed in pixels of a 96-dpi screen, and scaled
+// to the screen's DPI, read once before WinMain runs.
+constexpr int kBaseDpi = 96;
+extern const int ScreenDpi;
+int ScaleToDpi(int pixels); // rounded as MulDiv rounds
+
 // Made before WinMain runs and never released: the window class and the two
 // edit fields refer to them for the whole life of the process.
 extern HBRUSH BackgroundBrush;
