@@ -8,6 +8,19 @@
 
 std::string ProgramPath;
 std::string ArtefactDir;
+int ScreenDpi = 96;
+
+int AtDpi(int pixels) {
+    return MulDiv(pixels, ScreenDpi, 96);
+}
+int DpiSlack() {
+    return ScreenDpi == 96 ? 0 : 2;
+}
+bool NearlyEqualRect(const RECT& got, const RECT& want) {
+    const auto within = [](LONG a, LONG b) { return std::abs(a - b) <= DpiSlack(); };
+    return within(got.left, want.left) && within(got.top, want.top) && within(got.right, want.right) &&
+           within(got.bottom, want.bottom);
+}
 
 namespace {
 
@@ -430,11 +443,16 @@ bool WaitForPixels(const RECT& area, Capture& capture, const std::function<bool(
         timeoutMs);
 }
 
-int CountColour(const Capture& capture, const RECT& rect, COLORREF colour) {
+int Distance(COLORREF a, COLORREF b) {
+    return std::abs(GetRValue(a) - GetRValue(b)) + std::abs(GetGValue(a) - GetGValue(b)) +
+           std::abs(GetBValue(a) - GetBValue(b));
+}
+
+int CountColour(const Capture& capture, const RECT& rect, COLORREF colour, int tolerance) {
     int count = 0;
     for (int y = rect.top; y < rect.bottom; ++y) {
         for (int x = rect.left; x < rect.right; ++x) {
-            count += capture.At(x, y) == colour ? 1 : 0;
+            count += Distance(capture.At(x, y), colour) <= tolerance ? 1 : 0;
         }
     }
     return count;

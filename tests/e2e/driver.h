@@ -14,6 +14,16 @@
 // Set from the command line by the driver's main.
 extern std::string ProgramPath; // Windows path of tervalo.exe
 extern std::string ArtefactDir; // where screenshots go (Windows path), may be empty
+// The screen's DPI as the driver sees it, 96 unless --dpi set the screen to
+// another; there the driver sees the screen's own pixels, as the user does.
+extern int ScreenDpi;
+// A length of the form's 96-dpi design at that DPI, rounded as MulDiv does.
+int AtDpi(int pixels);
+// How far an edge may lie from that: a system that scales the program's
+// window itself rounds each edge on its own.
+int DpiSlack();
+// Whether every edge of got lies within DpiSlack() of want's.
+bool NearlyEqualRect(const RECT& got, const RECT& want);
 
 // Every wait below fails only when its condition still fails after
 // kDeadlineMs in which the program's thread did next to no work (it hangs,
@@ -107,8 +117,11 @@ Capture CaptureScreen(const RECT& area);
 // last capture is left in capture.
 bool WaitForPixels(const RECT& area, Capture& capture, const std::function<bool(const Capture&)>& check,
                    DWORD timeoutMs = kDeadlineMs);
-// Counts the pixels of exactly this colour within rect (screen coordinates).
-int CountColour(const Capture& capture, const RECT& rect, COLORREF colour);
+// How far apart two colours are, channel by channel.
+int Distance(COLORREF a, COLORREF b);
+// Counts the pixels of this colour within rect (screen coordinates), or
+// within the tolerance of it: a system that scales the window smooths it.
+int CountColour(const Capture& capture, const RECT& rect, COLORREF colour, int tolerance = 0);
 // Writes the capture as a 24-bit BMP into ArtefactDir; does nothing without one.
 void SaveScreenshot(const Capture& capture, const char* name);
 

@@ -40,9 +40,12 @@ TEST_F(FormTest, SevenControlsWithTheirClassesTextsIdsPlacesAndStyles) {
         EXPECT_EQ(ClassName(controls[i]), e.className);
         EXPECT_EQ(Hex(WindowText(controls[i])), Hex(e.text));
         EXPECT_EQ(GetDlgCtrlID(controls[i]), e.id);
+        // At the screen's DPI.
         const RECT rect = RectInParent(controls[i]);
-        EXPECT_TRUE(EqualRect(&rect, &e.rect))
-            << "got " << rect.left << "," << rect.top << " " << rect.right << "," << rect.bottom;
+        const RECT want{AtDpi(e.rect.left), AtDpi(e.rect.top), AtDpi(e.rect.right), AtDpi(e.rect.bottom)};
+        EXPECT_TRUE(NearlyEqualRect(rect, want))
+            << "got " << rect.left << "," << rect.top << " " << rect.right << "," << rect.bottom << ", not "
+            << want.left << "," << want.top << " " << want.right << "," << want.bottom;
         EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(controls[i], GWL_STYLE)), e.style)
             << std::hex << "style 0x" << GetWindowLongA(controls[i], GWL_STYLE);
         // The system adds WS_EX_WINDOWEDGE to windows with WS_DLGFRAME.
@@ -53,23 +56,52 @@ TEST_F(FormTest, SevenControlsWithTheirClassesTextsIdsPlacesAndStyles) {
     EXPECT_EQ(FocusOf(program), Control(kEntry)) << "the entry field has not the focus";
 }
 
-// The height of the text drawn in the window: the rows holding pixels that
-// differ from the colour at the window's top-left corner.
+// The text drawn in the area on the background: the bounding box of the
+// pixels more than tolerance from the background's colour (a system that
+// scales the window smooths the edges of what it draws), and the number of
+// bands of rows it lies in, its lines.
+struct Ink {
+    RECT box;
+    int pixels;
+    int lines;
+};
+Ink InkOf(const Capture& capture, const RECT& area, COLORREF background, int tolerance = 192) {
+    Ink ink{{area.right, area.bottom, area.left, area.top}, 0, 0};
+    bool lastRowInked = false;
+    for (int y = area.top; y < area.bottom; ++y) {
+        bool inked = false;
+        for (int x = area.left; x < area.right; ++x) {
+            if (Distance(capture.At(x, y), background) > tolerance) {
+                inked = true;
+                ++ink.pixels;
+                ink.box = RECT{std::min<LONG>(ink.box.left, x), std::min<LONG>(ink.box.top, y),
+                               std::max<LONG>(ink.box.right, x + 1), std::max<LONG>(ink.box.bottom, y + 1)};
+            }
+        }
+        ink.lines += inked && !lastRowInked ? 1 : 0;
+        lastRowInked = inked;
+    }
+    return ink;
+}
+// ... with a clear row or column between it and each edge of the area.
+bool LiesWholeIn(const Ink& ink, const RECT& area) {
+    return ink.box.left > area.left && ink.box.top > area.top && ink.box.right < area.right &&
+           ink.box.bottom < area.bottom;
+}
+std::string Describe(const Ink& ink, const RECT& area) {
+    return std::to_string(ink.lines) + " lines of ink in rows " + std::to_string(ink.box.top - area.top) + " to " +
+           std::to_string(ink.box.bottom - area.top) + " and columns " + std::to_string(ink.box.left - area.left) +
+           " to " + std::to_string(ink.box.right - area.left) + " of " + std::to_string(area.right - area.left) +
+           "x" + std::to_string(area.bottom - area.top);
+}
+
+// The height of the text drawn in the window, on the colour at its
+// top-left corner.
 int TextHeight(HWND control) {
     const RECT area = ClientRectOnScreen(control);
     const Capture capture = CaptureScreen(area);
-    const COLORREF background = capture.At(area.left + 1, area.top + 1);
-    int top = area.bottom;
-    int bottom = area.top;
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) {
-            if (capture.At(x, y) != background) {
-                top = std::min(top, y);
-                bottom = std::max(bottom, y + 1);
-            }
-        }
-    }
-    return std::max(0, bottom - top);
+    const Ink ink = InkOf(capture, area, capture.At(area.left + 1, area.top + 1), ScreenDpi == 96 ? 0 : 192);
+    return std::max(0, static_cast<int>(ink.box.bottom - ink.box.top));
 }
 
 TEST_F(FormTest, EditFieldsShowTheLargeEntryFont) {
@@ -86,10 +118,13 @@ TEST_F(FormTest, EditFieldsShowTheLargeEntryFont) {
         entry = TextHeight(Control(kEntry));
         key = TextHeight(Control(kKey));
         label = TextHeight(Control(kKeyLabel));
-        return entry > 0 && key > 0 && label > 0 && entry == key && entry > label;
+        return entry > 0 && key > 0 && label > 0 && std::abs(entry - key) <= DpiSlack() && entry > label;
     })) << "digit heights: entry field "
         << entry << ", key field " << key << ", label " << label;
-    EXPECT_GE(entry, 11) << "digits of an 18-pixel cell stand at least 11 pixels high";
+    // ... and grow with the screen's DPI, by at least four fifths of it.
+    const int least = ScreenDpi == 96 ? 11 : AtDpi(11) * 4 / 5;
+    EXPECT_GE(entry, least) << "digits of an 18-pixel cell stand at least " << least << " pixels high at "
+                            << ScreenDpi << " dpi";
 }
 
 // The button's pixels: its fill, its label and its edge.
@@ -142,6 +177,35 @@ TEST_F(FormTest, ButtonsAreFilledWithWhiteLabelsAndRaisedEdges) {
         EXPECT_EQ(look.topLeft, GetSysColor(COLOR_3DLIGHT));
         EXPECT_EQ(look.bottomRight, GetSysColor(COLOR_3DDKSHADOW));
     }
+}
+
+// On every screen and at every DPI: each button's caption on its face and
+// the prompt's two lines show whole, not cut by their control's edges.
+TEST_F(FormTest, TextsLieWholeInTheirControls) {
+    const struct {
+        int id;
+        COLORREF fill;
+    } buttons[] = {{kCalc, kBlue}, {kClear, kGreen}, {kQuit, kRed}};
+    for (const auto& button : buttons) {
+        SCOPED_TRACE("button " + std::to_string(button.id));
+        // The face inside the two-pixel frame, less a pixel that a scaled
+        // frame smooths into it.
+        RECT face = ClientRectOnScreen(Control(button.id));
+        InflateRect(&face, -AtDpi(2) - 1, -AtDpi(2) - 1);
+        const int area = (face.right - face.left) * (face.bottom - face.top);
+        Capture capture;
+        EXPECT_TRUE(WaitForPixels(face, capture, [&](const Capture& c) {
+            const Ink ink = InkOf(c, face, button.fill);
+            return area - ink.pixels > area / 2 && ink.pixels > 20 && LiesWholeIn(ink, face);
+        })) << "caption " << Describe(InkOf(capture, face, button.fill), face);
+    }
+    const RECT prompt = ClientRectOnScreen(Control(kPrompt));
+    Capture capture;
+    EXPECT_TRUE(WaitForPixels(prompt, capture, [&](const Capture& c) {
+        const Ink ink = InkOf(c, prompt, c.At(prompt.left, prompt.top));
+        return ink.lines == 2 && LiesWholeIn(ink, prompt);
+    })) << "prompt " << Describe(InkOf(capture, prompt, capture.At(prompt.left, prompt.top)), prompt);
+    SaveScreenshot(CaptureScreen(ClientRectOnScreen(window)), "form.bmp");
 }
 
 TEST_F(FormTest, PressedButtonShowsABlackLabelAndASunkenEdge) {
@@ -375,14 +439,19 @@ TEST_F(FormTest, SampleCalculationFromTypingToQuitter) {
     GetClientRect(window, &client);
     // Half the screen's width and a third of its height a twelfth of it from
     // the corner, unless that leaves part of the form (580 x 200 with its
-    // margins) outside: then just large enough, and moved back onto the
-    // screen if it runs off, but never off its top or left.
-    const LONG width = std::max(screenWidth / 2, 580 + (whole.right - whole.left) - client.right);
-    const LONG height = std::max(screenHeight / 3, 200 + (whole.bottom - whole.top) - client.bottom);
+    // margins, at the screen's DPI) outside: then just large enough, and
+    // moved back onto the screen if it runs off, but never off its top or
+    // left.
+    const LONG width = std::max(screenWidth / 2, AtDpi(580) + (whole.right - whole.left) - client.right);
+    const LONG height = std::max(screenHeight / 3, AtDpi(200) + (whole.bottom - whole.top) - client.bottom);
     const LONG left = std::max(0L, std::min(screenWidth / 12, screenWidth - width));
     const LONG top = std::max(0L, std::min(screenHeight / 12, screenHeight - height));
     const RECT expected{left, top, left + width, top + height};
-    EXPECT_TRUE(EqualRect(&whole, &expected))
+    // Where the system scales the window, it also sizes its frames, caption
+    // and menu: there the window is at least that large.
+    const RECT atLeast{whole.left, whole.top, std::min(whole.right, expected.right),
+                       std::min(whole.bottom, expected.bottom)};
+    EXPECT_TRUE(NearlyEqualRect(whole, expected) || (ScreenDpi != 96 && NearlyEqualRect(atLeast, expected)))
         << "on a " << screenWidth << "x" << screenHeight << " screen the window is at " << whole.left << ","
         << whole.top << " " << whole.right - whole.left << "x" << whole.bottom - whole.top << ", not " << left
         << "," << top << " " << width << "x" << height;
@@ -392,12 +461,13 @@ TEST_F(FormTest, SampleCalculationFromTypingToQuitter) {
     std::string outside;
     for (HWND control : Children(window)) {
         const RECT rect = RectInParent(control);
-        if (rect.right + 10 > client.right || rect.bottom + 10 > client.bottom) {
+        const int spare = AtDpi(10) - DpiSlack();
+        if (rect.right + spare > client.right || rect.bottom + spare > client.bottom) {
             outside += " " + std::to_string(GetDlgCtrlID(control));
         }
     }
     ASSERT_EQ(outside, "") << "controls not inside the " << client.right << "x" << client.bottom
-                           << " client area with 10 pixels to spare";
+                           << " client area with " << AtDpi(10) << " pixels to spare";
 
     Focus();
     ClickAt(CentreOnScreen(Control(kEntry))); // where the user clicks to type
@@ -408,7 +478,7 @@ TEST_F(FormTest, SampleCalculationFromTypingToQuitter) {
     Capture capture;
     // Painted once the key field shows its two digits.
     EXPECT_TRUE(WaitForPixels(whole, capture, [&](const Capture& c) {
-        return CountColour(c, key, GetSysColor(COLOR_GRAYTEXT)) + CountColour(c, key, kBlack) > 20;
+        return CountColour(c, key, GetSysColor(COLOR_GRAYTEXT), 64) + CountColour(c, key, kBlack, 64) > 20;
     }));
     SaveScreenshot(capture, "sample-calculation.bmp");
     ClickAt(CentreOnScreen(Control(kQuit)));
