@@ -64,8 +64,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     Dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     const auto scale = [](int pixels) { return MulDiv(pixels, Dpi, 96); };
-    HFONT bold = CreateFontA(scale(18), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial");
+    HFONT bold =
+        CreateFontA(scale(18), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial");
 
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -105,16 +106,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     const DWORD button = WS_CHILD | WS_VISIBLE | WS_DLGFRAME | BS_MULTILINE | BS_OWNERDRAW;
     for (int i = 0; i < 3; ++i) {
         const int left[] = {250, 120, 380};
-        CreateWindowExA(WS_EX_CLIENTEDGE, "BUTTON", "BUTTON", button, scale(left[i]), scale(i == 0 ? 100 : 60),
-                        scale(100), scale(30), window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(111 + i)), instance, nullptr);
+        CreateWindowExA(WS_EX_CLIENTEDGE, "BUTTON", "BUTTON", button, scale(left[i]),
+                        scale(i == 0 ? 100 : 60), scale(100), scale(30), window,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(111 + i)), instance, nullptr);
     }
     CreateWindowExA(0, "STATIC", " Two lines \r\n of prompt ", WS_CHILD | WS_VISIBLE | SS_CENTER, scale(10),
                     scale(150), scale(160), scale(40), window, nullptr, instance, nullptr);
-    HWND entry = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", nullptr, WS_CHILD | WS_VISIBLE | ES_CENTER,
-                                 scale(190), scale(150), scale(200), scale(22), window, nullptr, instance, nullptr);
+    HWND entry =
+        CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", nullptr, WS_CHILD | WS_VISIBLE | ES_CENTER, scale(190),
+                        scale(150), scale(200), scale(22), window, nullptr, instance, nullptr);
     CreateWindowExA(0, "STATIC", " Key: ", WS_CHILD | WS_VISIBLE | SS_CENTER, scale(450), scale(150),
-                    scale(50), scale(22), window,
-                    nullptr, instance, nullptr);
+                    scale(50), scale(22), window, nullptr, instance, nullptr);
     HWND key =
         CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", nullptr, WS_CHILD | WS_VISIBLE | WS_DISABLED | ES_CENTER,
                         scale(520), scale(150), scale(50), scale(22), window, nullptr, instance, nullptr);

@@ -88,11 +88,10 @@ SIZE FormClientSize() {
 
 void CreateFormControls(HWND parent) {
     for (const FormControl& control : kFormControls) {
-        HWND handle = CreateWindowExA(control.extendedStyle, control.className, control.text, control.style,
-                                      ScaleToDpi(control.x), ScaleToDpi(control.y), ScaleToDpi(control.width),
-                                      ScaleToDpi(control.height), parent,
-                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), AppInstance,
-                                      nullptr);
+        HWND handle = CreateWindowExA(
+            control.extendedStyle, control.className, control.text, control.style, ScaleToDpi(control.x),
+            ScaleToDpi(control.y), ScaleToDpi(control.width), ScaleToDpi(control.height), parent,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), AppInstance, nullptr);
         if (control.handle != nullptr) {
             *control.handle = handle;
         }

@@ -19,9 +19,9 @@ int ReadScreenDpi() {
 HBRUSH BackgroundBrush = CreateSolidBrush(kBackgroundColour);
 // Read before the font that is sized by it.
 const int ScreenDpi = ReadScreenDpi();
-HFONT EntryFont = CreateFontA(ScaleToDpi(18), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                              DEFAULT_PITCH | FF_DONTCARE, "Arial");
+HFONT EntryFont =
+    CreateFontA(ScaleToDpi(18), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial");
 
 int ScaleToDpi(int pixels) {
     return MulDiv(pixels, ScreenDpi, kBaseDpi);

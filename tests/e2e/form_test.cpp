@@ -89,10 +89,10 @@ bool LiesWholeIn(const Ink& ink, const RECT& area) {
            ink.box.bottom < area.bottom;
 }
 std::string Describe(const Ink& ink, const RECT& area) {
-    return std::to_string(ink.lines) + " lines of ink in rows " + std::to_string(ink.box.top - area.top) + " to " +
-           std::to_string(ink.box.bottom - area.top) + " and columns " + std::to_string(ink.box.left - area.left) +
-           " to " + std::to_string(ink.box.right - area.left) + " of " + std::to_string(area.right - area.left) +
-           "x" + std::to_string(area.bottom - area.top);
+    return std::to_string(ink.lines) + " lines of ink in rows " + std::to_string(ink.box.top - area.top) +
+           " to " + std::to_string(ink.box.bottom - area.top) + " and columns " +
+           std::to_string(ink.box.left - area.left) + " to " + std::to_string(ink.box.right - area.left) +
+           " of " + std::to_string(area.right - area.left) + "x" + std::to_string(area.bottom - area.top);
 }
 
 // The height of the text drawn in the window, on the colour at its
@@ -157,12 +157,15 @@ bool IsSunken(const ButtonLook& look) {
            look.bottomRight == GetSysColor(COLOR_3DHILIGHT);
 }
 
+// The three buttons and their fills.
+struct ButtonFill {
+    int id;
+    COLORREF fill;
+};
+constexpr ButtonFill kButtonFills[] = {{kCalc, kBlue}, {kClear, kGreen}, {kQuit, kRed}};
+
 TEST_F(FormTest, ButtonsAreFilledWithWhiteLabelsAndRaisedEdges) {
-    const struct {
-        int id;
-        COLORREF fill;
-    } buttons[] = {{kCalc, kBlue}, {kClear, kGreen}, {kQuit, kRed}};
-    for (const auto& button : buttons) {
+    for (const ButtonFill& button : kButtonFills) {
         SCOPED_TRACE("button " + std::to_string(button.id));
         const RECT client = ClientRectOnScreen(Control(button.id));
         const int area = (client.right - client.left - 4) * (client.bottom - client.top - 4);
@@ -182,11 +185,7 @@ TEST_F(FormTest, ButtonsAreFilledWithWhiteLabelsAndRaisedEdges) {
 // On every screen and at every DPI: each button's caption on its face and
 // the prompt's two lines show whole, not cut by their control's edges.
 TEST_F(FormTest, TextsLieWholeInTheirControls) {
-    const struct {
-        int id;
-        COLORREF fill;
-    } buttons[] = {{kCalc, kBlue}, {kClear, kGreen}, {kQuit, kRed}};
-    for (const auto& button : buttons) {
+    for (const ButtonFill& button : kButtonFills) {
         SCOPED_TRACE("button " + std::to_string(button.id));
         // The face inside the two-pixel frame, less a pixel that a scaled
         // frame smooths into it.
@@ -194,17 +193,22 @@ TEST_F(FormTest, TextsLieWholeInTheirControls) {
         InflateRect(&face, -AtDpi(2) - 1, -AtDpi(2) - 1);
         const int area = (face.right - face.left) * (face.bottom - face.top);
         Capture capture;
-        EXPECT_TRUE(WaitForPixels(face, capture, [&](const Capture& c) {
-            const Ink ink = InkOf(c, face, button.fill);
-            return area - ink.pixels > area / 2 && ink.pixels > 20 && LiesWholeIn(ink, face);
-        })) << "caption " << Describe(InkOf(capture, face, button.fill), face);
+        EXPECT_TRUE(WaitForPixels(face, capture,
+                                  [&](const Capture& c) {
+                                      const Ink ink = InkOf(c, face, button.fill);
+                                      return area - ink.pixels > area / 2 && ink.pixels > 20 &&
+                                             LiesWholeIn(ink, face);
+                                  }))
+            << "caption " << Describe(InkOf(capture, face, button.fill), face);
     }
     const RECT prompt = ClientRectOnScreen(Control(kPrompt));
     Capture capture;
-    EXPECT_TRUE(WaitForPixels(prompt, capture, [&](const Capture& c) {
-        const Ink ink = InkOf(c, prompt, c.At(prompt.left, prompt.top));
-        return ink.lines == 2 && LiesWholeIn(ink, prompt);
-    })) << "prompt " << Describe(InkOf(capture, prompt, capture.At(prompt.left, prompt.top)), prompt);
+    EXPECT_TRUE(WaitForPixels(prompt, capture,
+                              [&](const Capture& c) {
+                                  const Ink ink = InkOf(c, prompt, c.At(prompt.left, prompt.top));
+                                  return ink.lines == 2 && LiesWholeIn(ink, prompt);
+                              }))
+        << "prompt " << Describe(InkOf(capture, prompt, capture.At(prompt.left, prompt.top)), prompt);
     SaveScreenshot(CaptureScreen(ClientRectOnScreen(window)), "form.bmp");
 }
 

@@ -30,7 +30,8 @@ int main(int argc, char** argv) {
         }
     }
     if (ProgramPath.empty()) {
-        std::fprintf(stderr, "usage: %s --program=PATH [--artefacts=DIR] [--screen=WIDTHxHEIGHT] [--dpi=DPI]\n",
+        std::fprintf(stderr,
+                     "usage: %s --program=PATH [--artefacts=DIR] [--screen=WIDTHxHEIGHT] [--dpi=DPI]\n",
                      argv[0]);
         return 2;
     }
