@@ -1,10 +1,13 @@
 #!/usr/bin/python3
 """Reads the resources of a built tervalo.exe from the file itself and checks
 them: language, strings, menu, accelerators, icon, About box template; with
---shipped also the PE header and imports of the 32-bit program.
+--shipped also the PE header of the 32-bit program (machine, format,
+subsystem, the Windows versions it asks for, no time stamp) and its imports,
+each among those of shipped-imports.txt beside this file.
 
     check_resources.py PROGRAM.exe [--shipped]
 """
+import os
 import struct
 import sys
 
@@ -134,9 +137,24 @@ def check_shipped(pe):
     expect("machine", hex(pe.FILE_HEADER.Machine), hex(0x14C))
     expect("PE format", hex(pe.OPTIONAL_HEADER.Magic), hex(0x10B))
     expect("subsystem", pe.OPTIONAL_HEADER.Subsystem, 2)
+    header = pe.OPTIONAL_HEADER
+    # Windows 98 and 2000 load a program that asks for 4.0; a later linker's
+    # default, 5.1 or 6.0, they refuse.
+    expect("operating-system version", (header.MajorOperatingSystemVersion, header.MinorOperatingSystemVersion),
+           (4, 0))
+    expect("subsystem version", (header.MajorSubsystemVersion, header.MinorSubsystemVersion), (4, 0))
+    expect("time stamp (the same sources make the same file)", pe.FILE_HEADER.TimeDateStamp, 0)
     system = {"KERNEL32.DLL", "USER32.DLL", "GDI32.DLL", "MSVCRT.DLL"}
     imports = {entry.dll.decode().upper() for entry in pe.DIRECTORY_ENTRY_IMPORT}
     expect("imports beyond the system DLLs", sorted(imports - system), [])
+    listed = os.path.join(os.path.dirname(os.path.abspath(__file__)), "shipped-imports.txt")
+    with open(listed, encoding="ascii") as lines:
+        allowed = {tuple(line.split()) for line in lines if line.strip() and not line.startswith("#")}
+    for entry in pe.DIRECTORY_ENTRY_IMPORT:
+        for function in entry.imports:
+            name = function.name.decode() if function.name else f"ordinal {function.ordinal}"
+            if (entry.dll.decode().upper(), name) not in allowed:
+                failures.append(f"imports {entry.dll.decode()} {name}, which {listed} does not list")
 
 
 def main():
