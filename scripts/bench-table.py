@@ -9,6 +9,7 @@ import platform
 import re
 import subprocess
 import sys
+import time
 
 out, runs, page = sys.argv[1], sys.argv[2], sys.argv[3]
 # Each build that was measured, the shipped one first.
@@ -31,7 +32,7 @@ def kept_i686_rows():
     """The last table's rows of the i686 build, and the line that says where they were measured."""
     table = re.search(r"<!-- bench -->(.*)<!-- /bench -->", open(page).read(), re.S).group(1)
     rows = [line for line in table.splitlines() if line.startswith("| ") and builds[0][1] in line]
-    earlier = re.search(r"^i686 rows: measured natively by (.*?);", table, re.M)
+    earlier = re.search(r"^i686 rows: measured by (.*?); not measured in the run above", table, re.M)
     if not earlier:
         earlier = re.search(r"^Measured by (.*)\.$", table, re.M)
     return rows, earlier.group(1)
@@ -78,9 +79,15 @@ rows = key_rows + wine_rows + [
 ]
 cpu = subprocess.run(["sh", "-c", "grep -m1 'model name' /proc/cpuinfo | cut -d: -f2"], capture_output=True,
                      text=True).stdout.strip()
-print(f"Measured by `scripts/bench {runs}` on {platform.machine()}, {cpu}, {os.cpu_count()} cores.")
+# How this machine's kernel ran the 32-bit code: the session's probe.
+bits = open(f"{out}/32-bit.txt").read().split(":")[0]
+kernel = {"native": "a kernel that runs 32-bit code natively",
+          "emulated": "a kernel that runs no 32-bit code (qemu-user emulates it)"}.get(bits, "no 32-bit code run")
+print(f"Measured by `scripts/bench {runs}` on {time.strftime('%Y-%m-%d', time.gmtime())}, {platform.machine()}, "
+      f"{cpu}, {os.cpu_count()} cores, {kernel}.")
 if kept_from:
-    print(f"i686 rows: measured natively by {kept_from}; not measured here: {open(not_measured).read().strip()}.")
+    print(f"i686 rows: measured by {kept_from}; not measured in the run above: "
+          f"{open(not_measured).read().strip()}.")
 print("Ratios are taken within one run; absolute times are context only.\n")
 print("| What | Measured | Ratio | Target | |")
 print("|---|---|---|---|---|")
