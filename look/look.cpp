@@ -19,9 +19,12 @@ int ReadScreenDpi() {
 HBRUSH BackgroundBrush = CreateSolidBrush(kBackgroundColour);
 // Read before the font that is sized by it.
 const int ScreenDpi = ReadScreenDpi();
-HFONT EntryFont =
-    CreateFontA(ScaleToDpi(18), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial");
+// Its height rounded down: the entry field is just wide enough for 13 digits
+// among EFFACER's 13 blanks, and a font rounded up (23 pixels for 22.5 at
+// 120 dpi) makes it refuse the thirteenth digit.
+HFONT EntryFont = CreateFontA(18 * ScreenDpi / kBaseDpi, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                              DEFAULT_PITCH | FF_DONTCARE, "Arial");
 
 int ScaleToDpi(int pixels) {
     return MulDiv(pixels, ScreenDpi, kBaseDpi);
